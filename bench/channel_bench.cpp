@@ -1,0 +1,3 @@
+#include <benchmark/benchmark.h>
+static void Placeholder(benchmark::State& state) { for (auto _ : state) {} }
+BENCHMARK(Placeholder);
