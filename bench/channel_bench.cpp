@@ -1,3 +1,6 @@
 #include <benchmark/benchmark.h>
-static void Placeholder(benchmark::State& state) { for (auto _ : state) {} }
+static void Placeholder(benchmark::State& state) {
+    for (auto _ : state) {
+    }
+}
 BENCHMARK(Placeholder);

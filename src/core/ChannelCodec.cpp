@@ -127,7 +127,8 @@ void EncodeRecord(ChannelRecord& record, RadioImage& image, EncodeContext& conte
         if (code.size() < region::kPttIdCodeSize) {
             code.append(region::kPttIdCodeSize - code.size(), '0');
         }
-        const std::size_t base = region::ChannelPttIdCodes.first + region::kPttIdCodeSize * static_cast<std::size_t>(j);
+        const std::size_t base =
+            region::ChannelPttIdCodes.first + region::kPttIdCodeSize * static_cast<std::size_t>(j);
         for (std::size_t i = 0; i < region::kPttIdCodeSize; ++i) {
             const char c = code[i];
             int value = -1;
@@ -261,7 +262,8 @@ void DecodeChannels(const RadioImage& image, ChannelTable& table) {
 
         if (p <= kLastMemoryPosition) {
             std::string code;
-            const std::size_t base = region::ChannelPttIdCodes.first + region::kPttIdCodeSize * static_cast<std::size_t>(j);
+            const std::size_t base = region::ChannelPttIdCodes.first +
+                                     region::kPttIdCodeSize * static_cast<std::size_t>(j);
             for (std::size_t i = 0; i < region::kPttIdCodeSize; ++i) {
                 const std::uint8_t digit = image.at(base + i);
                 // A digit above 15 reads as 0, as the radio would send it back after a write.

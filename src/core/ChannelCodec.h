@@ -21,6 +21,8 @@ void SetCommDataByFrequency(ChannelTable& table, RadioImage& image, EncodeContex
 // record already in the slot it fills (the caller resets the configuration first).
 void DecodeChannels(const RadioImage& image, ChannelTable& table);
 
-inline Message NameTooLongMessage() { return Message::Literal("Name is too long!"); }
+inline Message NameTooLongMessage() {
+    return Message::Literal("Name is too long!");
+}
 
 } // namespace kpt740

@@ -60,7 +60,7 @@ struct ChannelRecord {
     std::int16_t PttIdDecode = 0;
     FixedText<5> PttIdCode;
 
-    template <class Self, class Visitor> static void forEachMember(Self& s, Visitor&& v) {
+    template <class Self, class Visitor> static constexpr void forEachMember(Self& s, Visitor&& v) {
         v(s.Position);
         v(s.InUse);
         v(s.ScanSkip);

@@ -226,8 +226,9 @@ std::string FrequencyToDisplay(std::string_view frequencyText, double rxLower, M
     if (TrimBlanks(frequencyText).empty() || frequencyText == "FFFFFFFFF") {
         return {};
     }
-    std::string rebuilt = std::string(frequencyText.substr(0, 4)) + "." +
-                          std::string(frequencyText.substr(std::min<std::size_t>(4, frequencyText.size())));
+    std::string rebuilt =
+        std::string(frequencyText.substr(0, 4)) + "." +
+        std::string(frequencyText.substr(std::min<std::size_t>(4, frequencyText.size())));
     if (!IsNumeric(rebuilt)) {
         sink.show(NotNumericMessage());
         char buffer[32];
@@ -355,7 +356,7 @@ std::string OffsetFromEntries(std::string_view offsetEntry, std::string_view rxD
 }
 
 std::vector<std::string> StepList(int bandCode) {
-    std::vector<std::string> steps = {"2.5K", "5K",  "6.25K", "8.33K", "10K",
+    std::vector<std::string> steps = {"2.5K",  "5K",  "6.25K", "8.33K", "10K",
                                       "12.5K", "20K", "25K",   "30K",   "50K"};
     if (!(bandCode >= 2 && bandCode <= 7)) {
         steps.erase(steps.begin());

@@ -64,8 +64,12 @@ std::string OffsetFromEntries(std::string_view offsetEntry, std::string_view rxD
                               int shiftDirection, const Identity& identity, MessageSink& sink);
 
 // The message of a frequency outside the band plan (or not a number).
-inline Message OutOfBandMessage() { return Message::FromText(2001, MessageIcon::Warning); }
-inline Message NotNumericMessage() { return Message::Literal("Not IsNumeric"); }
+inline Message OutOfBandMessage() {
+    return Message::FromText(2001, MessageIcon::Warning);
+}
+inline Message NotNumericMessage() {
+    return Message::Literal("Not IsNumeric");
+}
 
 // ---- Steps and tones --------------------------------------------------------------------
 

@@ -4,7 +4,8 @@ namespace kpt740 {
 
 std::string TrimFixed(std::string_view text) {
     auto end = text.find_last_not_of(' ');
-    std::string_view trimmed = end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
+    std::string_view trimmed =
+        end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
     auto nul = trimmed.find('\0');
     if (nul != std::string_view::npos) {
         trimmed = trimmed.substr(0, nul);

@@ -17,8 +17,8 @@ public:
     static constexpr std::size_t kSize = N;
 
     constexpr FixedText() = default;
-    FixedText(std::string_view text) { assign(text); } // NOLINT: implicit by design
-    FixedText(const char* text) { assign(text); }      // NOLINT: implicit by design
+    FixedText(std::string_view text) { assign(text); }   // NOLINT: implicit by design
+    FixedText(const char* text) { assign(text); }        // NOLINT: implicit by design
     FixedText(const std::string& text) { assign(text); } // NOLINT: implicit by design
 
     FixedText& operator=(std::string_view text) {

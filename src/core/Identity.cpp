@@ -70,9 +70,8 @@ void ParseLimits(std::string_view part, double& lower, double& upper) {
         return;
     }
     auto third = part.find(' ', second + 1);
-    upper = NumericValue(part.substr(second + 1, third == std::string_view::npos
-                                                     ? std::string_view::npos
-                                                     : third - second - 1));
+    upper = NumericValue(part.substr(
+        second + 1, third == std::string_view::npos ? std::string_view::npos : third - second - 1));
 }
 } // namespace
 

@@ -2,7 +2,8 @@
 
 // The stored form of plain records. A record lists its members once, in declared order:
 //
-//     template <class Self, class Visitor> static void forEachMember(Self& self, Visitor&& v) {
+//     template <class Self, class Visitor> static constexpr void forEachMember(Self& self,
+//     Visitor&& v) {
 //         v(self.Position); v(self.InUse); ...
 //     }
 //
@@ -22,7 +23,9 @@
 namespace kpt740 {
 
 template <class T>
-concept StoredRecordType = requires(T& t) { T::forEachMember(t, [](auto&) {}); };
+concept StoredRecordType = requires(T& t) {
+    T::forEachMember(t, [](auto&) {});
+};
 
 namespace detail {
 template <class T> struct IsFixedText : std::false_type {};
@@ -47,8 +50,8 @@ template <class T> constexpr std::size_t StoredSize() {
         static_assert(StoredRecordType<T>, "member type has no stored form");
         T probe{};
         std::size_t total = 0;
-        T::forEachMember(probe,
-                         [&total](auto& m) { total += StoredSize<std::remove_cvref_t<decltype(m)>>(); });
+        T::forEachMember(
+            probe, [&total](auto& m) { total += StoredSize<std::remove_cvref_t<decltype(m)>>(); });
         return total;
     }
 }
@@ -98,7 +101,8 @@ template <class T> bool ReadStored(std::span<const std::uint8_t>& in, T& value) 
         }
         std::make_unsigned_t<T> bits = 0;
         for (std::size_t i = 0; i < sizeof(T); ++i) {
-            bits = static_cast<std::make_unsigned_t<T>>(bits | (static_cast<std::make_unsigned_t<T>>(in[i]) << (8 * i)));
+            bits = static_cast<std::make_unsigned_t<T>>(
+                bits | (static_cast<std::make_unsigned_t<T>>(in[i]) << (8 * i)));
         }
         value = static_cast<T>(bits);
         in = in.subspan(sizeof(T));

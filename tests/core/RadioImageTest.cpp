@@ -1,8 +1,8 @@
-#include "core/ImageRegions.h"
 #include "core/RadioImage.h"
 
-#include <gtest/gtest.h>
+#include "core/ImageRegions.h"
 
+#include <gtest/gtest.h>
 #include <stdexcept>
 #include <vector>
 
@@ -35,9 +35,9 @@ TEST(RadioImage, BlankFillFollowsTheMapAndKeepsTheFirstSixteenBytes) {
         std::size_t first, last;
         std::uint8_t value;
     };
-    const Range expected[] = {{0, 15, 0x5A},        {16, 255, 0x00},  {256, 511, 0xFF},
-                              {512, 895, 0x00},     {896, 927, 0xFF}, {928, 1007, 0x00},
-                              {1008, 1023, 0xFF},   {1024, 16383, 0x00}};
+    const Range expected[] = {{0, 15, 0x5A},      {16, 255, 0x00},    {256, 511, 0xFF},
+                              {512, 895, 0x00},   {896, 927, 0xFF},   {928, 1007, 0x00},
+                              {1008, 1023, 0xFF}, {1024, 16383, 0x00}};
     for (const auto& range : expected) {
         for (std::size_t a = range.first; a <= range.last; ++a) {
             ASSERT_EQ(image.at(a), range.value) << "address " << a;
