@@ -1,0 +1,275 @@
+#include "CliCommands.h"
+
+#include "config/ConfigurationCodec.h"
+#include "core/ChannelCells.h"
+#include "core/Encodings.h"
+#include "files/DataFile.h"
+#include "files/Workspace.h"
+
+#include <fstream>
+#include <map>
+#include <optional>
+#include <ostream>
+
+namespace kpt740::cli {
+
+namespace {
+
+const char* const kUsage = R"(Usage: kpt740-cli <command> [arguments]
+
+The KPT740 Programmer without windows: configuration files and radio images.
+
+Commands:
+  new [--band CODE] -o FILE.dat      write a new configuration for a band (default 49)
+                                     as FILE.dat and its channel file FILE.fre
+  encode FILE.dat -o IMAGE.bin       build the 16,384-byte radio image a write would send
+  decode IMAGE.bin --band CODE -o FILE.dat
+                                     turn a radio image into a configuration, as a read
+                                     from a radio reporting that band would
+  show FILE.dat                      print the band, the channels and the main settings
+
+Options for every command:
+  --program-folder DIR   the folder whose "Init" folder holds the initial configurations
+                         (default: the folder of this program)
+  --factory-fres N       take an initial file's whole channel table when N is not 0
+  -h, --help             show this text
+
+Exit status: 0 on success; otherwise 1 with a one-line message on standard error.
+)";
+
+// Texts of the OTHER section the summary needs, in English.
+std::string EnglishText(int id) {
+    static const std::map<int, std::string> kTexts = {
+        {1202, "Relation 0"}, {1203, "Relation 1"}, {1204, "High"},
+        {1205, "Low"},        {1206, "OFF"},        {1221, "Middle"},
+    };
+    auto it = kTexts.find(id);
+    return it == kTexts.end() ? std::string{} : it->second;
+}
+
+std::string MessageText(const Message& message) {
+    if (const auto* literal = std::get_if<std::string>(&message.text)) {
+        return *literal;
+    }
+    if (const auto* builtIn = std::get_if<BuiltInText>(&message.text)) {
+        return std::string(builtIn->english);
+    }
+    const auto& ref = std::get<TextRef>(message.text);
+    return ref.id == 2001 ? "frequency outside the band plan" : "message " + std::to_string(ref.id);
+}
+
+// Prints what the model says, as the program would show it in a message box.
+class StreamSink final : public MessageSink {
+public:
+    explicit StreamSink(std::ostream& stream) : m_stream(stream) {}
+    void show(const Message& message) override {
+        m_last = MessageText(message);
+        m_stream << m_last << '\n';
+    }
+    const std::string& last() const { return m_last; }
+
+private:
+    std::ostream& m_stream;
+    std::string m_last;
+};
+
+struct Options {
+    std::vector<std::string> positional;
+    std::optional<std::string> output;
+    std::optional<int> band;
+    std::filesystem::path programFolder;
+    int factoryFres = 0;
+    bool help = false;
+};
+
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+int NumberArgument(const std::string& option, const std::string& value) {
+    if (!IsNumeric(value) || value.find('.') != std::string::npos) {
+        throw UsageError(option + " needs a whole number, not \"" + value + "\"");
+    }
+    return NumberOrDefault(value, 0);
+}
+
+Options Parse(const std::vector<std::string>& args, const std::filesystem::path& programFolder) {
+    Options options;
+    options.programFolder = programFolder;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&]() -> const std::string& {
+            if (i + 1 >= args.size()) {
+                throw UsageError(arg + " needs a value");
+            }
+            return args[++i];
+        };
+        if (arg == "-h" || arg == "--help") {
+            options.help = true;
+        } else if (arg == "-o" || arg == "--output") {
+            options.output = value();
+        } else if (arg == "--band") {
+            options.band = NumberArgument(arg, value());
+        } else if (arg == "--program-folder") {
+            options.programFolder = value();
+        } else if (arg == "--factory-fres") {
+            options.factoryFres = NumberArgument(arg, value());
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            throw UsageError("unknown option " + arg);
+        } else {
+            options.positional.push_back(arg);
+        }
+    }
+    return options;
+}
+
+void Expect(const Options& options, std::size_t positional, bool output) {
+    if (options.positional.size() != positional + 1) {
+        throw UsageError("wrong number of arguments for " + options.positional.front());
+    }
+    if (output && !options.output) {
+        throw UsageError(options.positional.front() + " needs -o FILE");
+    }
+}
+
+void CheckBand(int band) {
+    if (band < 0 || band > 255) {
+        throw UsageError("--band takes a band code 0-255");
+    }
+}
+
+Workspace MakeWorkspace(const Options& options) {
+    return Workspace({options.programFolder, options.factoryFres});
+}
+
+Configuration LoadConfiguration(const std::string& path) {
+    auto configuration = ReadConfigurationFiles(path);
+    if (!configuration) {
+        throw std::runtime_error("file error.: cannot read " + path + " with its channel file " +
+                                 ChannelFilePath(path).string());
+    }
+    return *configuration;
+}
+
+void SaveConfiguration(const std::string& path, const Configuration& configuration) {
+    if (!WriteConfigurationFiles(path, configuration)) {
+        throw std::runtime_error("file error.: cannot write " + path);
+    }
+}
+
+int CommandNew(const Options& options) {
+    Expect(options, 0, true);
+    const int band = options.band.value_or(kStartupBandCode);
+    CheckBand(band);
+    Workspace workspace = MakeWorkspace(options);
+    SetBandFromFile(workspace.identity, band);
+    workspace.NewConfiguration();
+    workspace.TakeSavedCopy();
+    SaveConfiguration(*options.output, workspace.working);
+    return 0;
+}
+
+int CommandEncode(const Options& options, std::ostream& err) {
+    Expect(options, 1, true);
+    Configuration configuration = LoadConfiguration(options.positional[1]);
+    RadioImage image;
+    BlankImage(image);
+    StreamSink sink(err);
+    EncodeContext context(sink);
+    EncodeAll(configuration, image, context);
+    if (!context.ok()) {
+        throw std::runtime_error("encoding failed: " + sink.last());
+    }
+    std::ofstream file(*options.output, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(image.bytes().data()),
+               static_cast<std::streamsize>(image.bytes().size()));
+    if (!file.good()) {
+        throw std::runtime_error("cannot write " + *options.output);
+    }
+    return 0;
+}
+
+int CommandDecode(const Options& options) {
+    Expect(options, 1, true);
+    if (!options.band) {
+        throw UsageError("decode needs --band CODE (the band the radio reports)");
+    }
+    CheckBand(*options.band);
+    const std::string& path = options.positional[1];
+    std::ifstream file(path, std::ios::binary);
+    if (!file.is_open()) {
+        throw std::runtime_error("cannot read " + path);
+    }
+    std::vector<char> bytes(RadioImage::kSize + 1);
+    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (file.gcount() != static_cast<std::streamsize>(RadioImage::kSize)) {
+        throw std::runtime_error(path + " is not a radio image of exactly 16384 bytes");
+    }
+    RadioImage image;
+    for (std::size_t i = 0; i < RadioImage::kSize; ++i) {
+        image.set(i, static_cast<std::uint8_t>(bytes[i]));
+    }
+    Workspace workspace = MakeWorkspace(options);
+    const int band = SanitizeRadioBandCode(*options.band);
+    workspace.TakeFromRadio(image, band, BandTextOfCode(band));
+    SaveConfiguration(*options.output, workspace.working);
+    return 0;
+}
+
+int CommandShow(const Options& options, std::ostream& out) {
+    Expect(options, 1, false);
+    const Configuration c = LoadConfiguration(options.positional[1]);
+    const BandLimits limits = ParseBandText(BandTextOfCode(c.BandCode));
+    out << "Band: " << c.BandCode << ' ' << BandTextOfCode(c.BandCode) << '\n';
+    out << "Channels: " << c.Channels.Count << '\n';
+    out << "CH\tRx\tTx\tName\tStep\tBW\tPower\tDecode\tEncode\tSignalling\n";
+    StreamSink sink(out);
+    const auto steps = StepList(c.BandCode);
+    for (int position = kFirstMemoryPosition; position <= kPositionVfo; ++position) {
+        const ChannelRecord* record = c.Channels.find(position);
+        if (record == nullptr) {
+            continue;
+        }
+        const ChannelCells cells = ChannelRowCells(*record, steps, limits.RxLower, EnglishText, sink);
+        out << ChannelLabel(position);
+        for (std::size_t i : {0, 1, 2, 3, 4, 6, 7, 8, 9}) {
+            out << '\t' << cells[i];
+        }
+        out << '\n';
+    }
+    out << "Decode time: " << static_cast<int>(c.decodeTime) << '\n';
+    return 0;
+}
+
+} // namespace
+
+int Run(const std::vector<std::string>& args, const std::filesystem::path& programFolder,
+        std::ostream& out, std::ostream& err) {
+    try {
+        const Options options = Parse(args, programFolder);
+        if (options.help || options.positional.empty()) {
+            out << kUsage;
+            return options.help ? 0 : 1;
+        }
+        const std::string& command = options.positional.front();
+        if (command == "new") {
+            return CommandNew(options);
+        }
+        if (command == "encode") {
+            return CommandEncode(options, err);
+        }
+        if (command == "decode") {
+            return CommandDecode(options);
+        }
+        if (command == "show") {
+            return CommandShow(options, out);
+        }
+        throw UsageError("unknown command " + command + " (see --help)");
+    } catch (const std::exception& error) {
+        err << "kpt740-cli: " << error.what() << '\n';
+        return 1;
+    }
+}
+
+} // namespace kpt740::cli
