@@ -37,6 +37,7 @@ check "show" "$cli" show "${opts[@]}" a.dat
 "$cli" show "${opts[@]}" a.dat >show.txt
 check "show lists the VFO" grep -q $'^VFO\t445.00000\t445.00000' show.txt
 check "show names the band" grep -q '^Band: 49 Rx(400 - 489.9950 MHz)' show.txt
+check "show summarises the features" grep -q "^Optional features: welcome text \"Welcome\"" show.txt
 
 check "new band 2" "$cli" new "${opts[@]}" --band 2 -o b.dat
 check "encode band 2" "$cli" encode "${opts[@]}" b.dat -o b.bin

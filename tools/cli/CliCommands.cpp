@@ -3,6 +3,7 @@
 #include "config/ConfigurationCodec.h"
 #include "core/ChannelCells.h"
 #include "core/Encodings.h"
+#include "features/fivetone/FiveToneStandards.h"
 #include "files/DataFile.h"
 #include "files/Workspace.h"
 
@@ -217,6 +218,50 @@ int CommandDecode(const Options& options) {
     return 0;
 }
 
+template <class Codes, class InUse> std::string UsedEntries(const Codes& codes, InUse inUse) {
+    std::string list;
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        if (inUse(codes[i])) {
+            list += (list.empty() ? "" : " ") + std::to_string(i);
+        }
+    }
+    return list.empty() ? "none" : list;
+}
+
+// One or two lines per feature: what a dealer checks before writing a radio.
+void ShowFeatures(const Configuration& c, std::ostream& out) {
+    const auto& d = c.Dtmf;
+    std::string dtmfCodes;
+    for (std::size_t i = 0; i < d.codes.size(); ++i) {
+        if (d.codes[i].length > 0) {
+            dtmfCodes += (dtmfCodes.empty() ? "M" : " M") + std::to_string(i + 1) + "=" +
+                         DtmfToDisplay(d.codes[i].digits.value().substr(
+                             0, static_cast<std::size_t>(std::max<int>(d.codes[i].length, 0))));
+        }
+    }
+    out << "DTMF: own ID " << d.ownId.value() << ", codes "
+        << (dtmfCodes.empty() ? "none" : dtmfCodes) << '\n';
+    out << "2-Tone: format " << static_cast<int>(c.TwoTone.format) << ", entries in use "
+        << UsedEntries(c.TwoTone.codes, TwoToneEntryInUse) << '\n';
+    const auto& f = c.FiveTone;
+    out << "5-Tone: standard " << FiveToneStandardName(f.standard) << ", own ID " << f.ownId.value()
+        << ", list codes in use " << UsedEntries(f.codes, FiveToneCodeInUse) << ", decode time "
+        << static_cast<int>(c.decodeTime) << '\n';
+    out << "Optional features: welcome text \"" << c.Option.welcomeText.value()
+        << "\", power-on password " << (c.Option.powerOnPasswordEnabled != 0 ? "on" : "off")
+        << '\n';
+    out << "Scan: mode " << static_cast<int>(c.Scan.scanMode) << ", priority "
+        << static_cast<int>(c.Scan.priorityMode) << ", type " << static_cast<int>(c.Scan.scanType)
+        << '\n';
+    out << "Alert: alarm type " << static_cast<int>(c.Alert.alarmType) << ", ID code type "
+        << static_cast<int>(c.Alert.idCodeType) << '\n';
+    int contacts = 0;
+    for (const auto& entry : c.Book) {
+        contacts += entry.callId.value().empty() ? 0 : 1;
+    }
+    out << "Communication book: " << contacts << " contacts" << '\n';
+}
+
 int CommandShow(const Options& options, std::ostream& out) {
     Expect(options, 1, false);
     const Configuration c = LoadConfiguration(options.positional[1]);
@@ -231,14 +276,15 @@ int CommandShow(const Options& options, std::ostream& out) {
         if (record == nullptr) {
             continue;
         }
-        const ChannelCells cells = ChannelRowCells(*record, steps, limits.RxLower, EnglishText, sink);
+        const ChannelCells cells =
+            ChannelRowCells(*record, steps, limits.RxLower, EnglishText, sink);
         out << ChannelLabel(position);
         for (std::size_t i : {0, 1, 2, 3, 4, 6, 7, 8, 9}) {
             out << '\t' << cells[i];
         }
         out << '\n';
     }
-    out << "Decode time: " << static_cast<int>(c.decodeTime) << '\n';
+    ShowFeatures(c, out);
     return 0;
 }
 
