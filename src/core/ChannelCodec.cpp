@@ -130,19 +130,7 @@ void EncodeRecord(ChannelRecord& record, RadioImage& image, EncodeContext& conte
         const std::size_t base =
             region::ChannelPttIdCodes.first + region::kPttIdCodeSize * static_cast<std::size_t>(j);
         for (std::size_t i = 0; i < region::kPttIdCodeSize; ++i) {
-            const char c = code[i];
-            int value = -1;
-            if (c >= '0' && c <= '9') {
-                value = c - '0';
-            } else if (c >= 'A' && c <= 'F') {
-                value = c - 'A' + 10;
-            } else if (c >= 'a' && c <= 'f') {
-                value = c - 'a' + 10;
-            }
-            if (value < 0) {
-                throw std::invalid_argument("PTT ID digit is not hexadecimal");
-            }
-            image.set(base + i, static_cast<std::uint8_t>(value));
+            image.set(base + i, HexDigitValue(code[i]));
         }
     }
 }

@@ -38,19 +38,6 @@ std::string ZeroPadded(long long value, std::size_t width) {
     return value < 0 ? "-" + digits : digits;
 }
 
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    throw std::invalid_argument("not a hexadecimal digit");
-}
-
 BcdBytes HexPairsToBytes(std::string_view eight) {
     BcdBytes bytes{};
     for (std::size_t i = 0; i < 4; ++i) {
@@ -161,6 +148,19 @@ std::string FormatFixed(double value, int minIntegerDigits, int decimals) {
     }
     bool negativeNonZero = value < 0 && text.find_first_not_of("0.") != std::string::npos;
     return negativeNonZero ? "-" + text : text;
+}
+
+std::uint8_t HexDigitValue(char digit) {
+    if (digit >= '0' && digit <= '9') {
+        return static_cast<std::uint8_t>(digit - '0');
+    }
+    if (digit >= 'A' && digit <= 'F') {
+        return static_cast<std::uint8_t>(digit - 'A' + 10);
+    }
+    if (digit >= 'a' && digit <= 'f') {
+        return static_cast<std::uint8_t>(digit - 'a' + 10);
+    }
+    throw std::invalid_argument("not a hexadecimal digit");
 }
 
 std::string HexByteText(std::uint8_t value) {

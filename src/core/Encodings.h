@@ -25,6 +25,9 @@ double NumericValue(std::string_view text);
 std::string FormatFixed(double value, int minIntegerDigits, int decimals);
 
 std::string HexByteText(std::uint8_t value);
+// The value 0-15 of a hexadecimal digit (either case); throws std::invalid_argument otherwise,
+// which an encoder reports as its internal error.
+std::uint8_t HexDigitValue(char digit);
 std::uint8_t ClampToByte(std::int32_t value);
 std::int32_t NumberOrDefault(std::string_view text, std::int32_t fallback);
 

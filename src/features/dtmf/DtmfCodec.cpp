@@ -50,19 +50,6 @@ std::uint8_t ToByte(int value) {
     return static_cast<std::uint8_t>(value);
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    throw std::invalid_argument("DTMF code digit is not hexadecimal");
-}
-
 // A code block: digits packed two per byte from `base`, the digit count right after the
 // N / 2 packed bytes.
 template <std::size_t N>
@@ -90,8 +77,8 @@ void EncodeCode(const DtmfCodeText<N>& code, std::size_t base, RadioImage& image
         if (2 * p + 1 >= text.size()) {
             throw std::invalid_argument("DTMF code has fewer digits than its count");
         }
-        image.set(base + p, static_cast<std::uint8_t>(HexDigit(text[2 * p]) * 16 +
-                                                      HexDigit(text[2 * p + 1])));
+        image.set(base + p, static_cast<std::uint8_t>(HexDigitValue(text[2 * p]) * 16 +
+                                                      HexDigitValue(text[2 * p + 1])));
     }
 }
 

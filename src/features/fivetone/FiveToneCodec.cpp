@@ -70,19 +70,6 @@ constexpr char kRepeatTone = 'E';
 
 // ---- Encoding helpers: every failure throws and is reported once at the top --------------
 
-std::uint8_t HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return static_cast<std::uint8_t>(c - '0');
-    }
-    if (c >= 'A' && c <= 'F') {
-        return static_cast<std::uint8_t>(c - 'A' + 10);
-    }
-    if (c >= 'a' && c <= 'f') {
-        return static_cast<std::uint8_t>(c - 'a' + 10);
-    }
-    throw std::invalid_argument("5-Tone digit is not hexadecimal");
-}
-
 std::uint8_t DecimalValue(char c) {
     if (c < '0' || c > '9') {
         throw std::invalid_argument("own ID digit is not decimal");
@@ -116,8 +103,8 @@ std::vector<std::uint8_t> PackDigits(const std::string& value, std::size_t count
     std::vector<std::uint8_t> packed;
     packed.reserve(digits.size() / 2);
     for (std::size_t i = 0; i < digits.size(); i += 2) {
-        packed.push_back(
-            static_cast<std::uint8_t>(HexValue(digits[i]) << 4 | HexValue(digits[i + 1])));
+        packed.push_back(static_cast<std::uint8_t>(HexDigitValue(digits[i]) << 4 |
+                                                   HexDigitValue(digits[i + 1])));
     }
     return packed;
 }
@@ -169,7 +156,7 @@ void WriteInfoCode(RadioImage& image, std::size_t address, const FiveToneInfoCod
     image.set(address + kInfoCount, info.digitCount);
     const std::string digits = CountedDigits(info.digits.value(), info.digitCount);
     for (std::size_t k = 0; k < digits.size() && k < kInfoDigitBytes; ++k) {
-        image.set(address + kInfoDigits + k, HexValue(digits[k]));
+        image.set(address + kInfoDigits + k, HexDigitValue(digits[k]));
     }
     WriteName(image, address + kInfoName, info.name);
 }
