@@ -1,5 +1,6 @@
 #include "features/alert/AlertCodec.h"
 
+#include "ImageHelpers.h"
 #include "core/Messages.h"
 #include "core/RadioImage.h"
 #include "features/alert/AlertSettings.h"
@@ -20,12 +21,6 @@ using Bytes = std::vector<std::uint8_t>;
 Bytes BlockOf(const RadioImage& image) {
     auto view = image.view(kBlock, kBlockSize);
     return Bytes(view.begin(), view.end());
-}
-
-RadioImage BlankRadioImage() {
-    RadioImage image;
-    BlankImage(image);
-    return image;
 }
 
 Bytes Encode(const AlertSettings& settings, RadioImage& image) {
@@ -82,13 +77,13 @@ TEST(AlertSettings, EveryMemberTakesPartInTheComparison) {
 }
 
 TEST(AlertCodec, DefaultsGiveTheGoldenBlockAndLeaveByte935Alone) {
-    RadioImage image = BlankRadioImage();
+    RadioImage image = test::Blank();
     image.set(kUnwritten, 0x5A); // whatever the radio keeps there must survive
     const Bytes golden{0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
                        0x5A, 0xFF, 0x00, 0x00, 0x01, 0x05};
     EXPECT_EQ(Encode(DefaultAlertSettings(), image), golden);
 
-    RadioImage expected = BlankRadioImage();
+    RadioImage expected = test::Blank();
     expected.write(kBlock, golden);
     EXPECT_EQ(image, expected);
 }
@@ -102,7 +97,7 @@ TEST(AlertCodec, EncodesTheEmergencyChannelOneBelowItsValue) {
     for (const auto& c : cases) {
         AlertSettings settings = Distinct();
         settings.emergencyChannel = c.emergencyChannel;
-        RadioImage image = BlankRadioImage();
+        RadioImage image = test::Blank();
         EXPECT_EQ(Encode(settings, image),
                   (Bytes{3, 1, 15, 255, 30, 1, 1, 0x00, c.stored, 7, 1, 254, 5}))
             << int{c.emergencyChannel};
@@ -136,7 +131,7 @@ TEST(AlertCodec, DecodesTheBlock) {
          raw},
     };
     for (const auto& c : cases) {
-        RadioImage image = BlankRadioImage();
+        RadioImage image = test::Blank();
         image.write(kBlock, c.block);
         EXPECT_EQ(ToStoredBytes(Decode(image)), ToStoredBytes(c.expected)) << c.what;
     }
@@ -147,11 +142,11 @@ TEST(AlertCodec, RecordsSurviveEncodeDecodeEncode) {
     none.emergencyChannel = 0;
     const std::vector<AlertSettings> records{DefaultAlertSettings(), Distinct(), none};
     for (const auto& record : records) {
-        RadioImage image = BlankRadioImage();
+        RadioImage image = test::Blank();
         const Bytes first = Encode(record, image);
         const AlertSettings decoded = Decode(image);
         EXPECT_TRUE(SameAlertSettings(decoded, record));
-        RadioImage again = BlankRadioImage();
+        RadioImage again = test::Blank();
         EXPECT_EQ(Encode(decoded, again), first);
     }
 }
@@ -160,9 +155,9 @@ TEST(AlertCodec, EveryByteValueSurvivesDecodeEncode) {
     for (int value = 0; value <= 255; ++value) {
         Bytes block(kBlockSize, static_cast<std::uint8_t>(value));
         block[kUnwritten - kBlock] = 0x00; // the blank fill's value, which the encoder keeps
-        RadioImage image = BlankRadioImage();
+        RadioImage image = test::Blank();
         image.write(kBlock, block);
-        RadioImage again = BlankRadioImage();
+        RadioImage again = test::Blank();
         EXPECT_EQ(Encode(Decode(image), again), block) << "byte " << value;
     }
 }

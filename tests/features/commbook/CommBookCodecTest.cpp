@@ -1,5 +1,6 @@
 #include "features/commbook/CommBookCodec.h"
 
+#include "ImageHelpers.h"
 #include "core/Messages.h"
 #include "core/RadioImage.h"
 
@@ -13,16 +14,13 @@
 namespace kpt740 {
 namespace {
 
+using test::Bytes;
+
 using ::testing::ElementsAreArray;
 
 constexpr std::size_t kCallIds = 6528;
 constexpr std::size_t kNames = 7168;
 constexpr std::uint8_t kSentinel = 0xAA;
-
-std::vector<std::uint8_t> Bytes(const RadioImage& image, std::size_t first, std::size_t count) {
-    auto view = image.view(first, count);
-    return {view.begin(), view.end()};
-}
 
 std::string Nul(const char* text) {
     return std::string(text) + '\0';

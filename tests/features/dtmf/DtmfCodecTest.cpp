@@ -1,5 +1,6 @@
 #include "features/dtmf/DtmfCodec.h"
 
+#include "ImageHelpers.h"
 #include "core/ImageRegions.h"
 #include "core/Messages.h"
 #include "core/RadioImage.h"
@@ -16,6 +17,8 @@
 namespace kpt740 {
 namespace {
 
+using test::Bytes;
+
 using ::testing::ElementsAreArray;
 
 constexpr std::uint8_t kSentinel = 0xAA;
@@ -24,11 +27,6 @@ constexpr int kUnwritten = -1; // in an expected byte list: the encoder leaves t
 template <std::size_t N> void SetCode(DtmfCodeText<N>& code, const std::string& digits) {
     code.digits = digits;
     code.length = static_cast<std::int16_t>(digits.size());
-}
-
-std::vector<std::uint8_t> Bytes(const RadioImage& image, std::size_t first, std::size_t count) {
-    auto view = image.view(first, count);
-    return {view.begin(), view.end()};
 }
 
 // What the encoder must leave in `count` bytes from `first`, given the image's prior fill.

@@ -1,5 +1,6 @@
 #include "features/fivetone/FiveToneCodec.h"
 
+#include "ImageHelpers.h"
 #include "core/RadioImage.h"
 
 #include <functional>
@@ -11,6 +12,9 @@
 
 namespace kpt740 {
 namespace {
+
+using test::Blank;
+using test::Bytes;
 
 constexpr std::size_t kSystem = 800;
 constexpr std::size_t kPttBegin = 864;
@@ -32,12 +36,6 @@ bool InFiveToneRegion(std::size_t a) {
            (a >= 1280 && a <= 1535) || (a >= 3328 && a <= 6527);
 }
 
-RadioImage Blank() {
-    RadioImage image;
-    BlankImage(image);
-    return image;
-}
-
 struct Encoded {
     RadioImage image = Blank();
     RecordingMessageSink sink;
@@ -51,11 +49,6 @@ std::unique_ptr<Encoded> Encode(const FiveToneSettings& s,
     SetCommDataBy5Tone(s, decodeTime, out->image, context);
     out->ok = context.ok();
     return out;
-}
-
-std::vector<std::uint8_t> Bytes(const RadioImage& image, std::size_t first, std::size_t count) {
-    const auto view = image.view(first, count);
-    return {view.begin(), view.end()};
 }
 
 FiveToneCode Code(std::string digits, std::uint8_t count, std::int16_t isEmpty = 0) {

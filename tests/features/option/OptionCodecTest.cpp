@@ -1,5 +1,6 @@
 #include "features/option/OptionCodec.h"
 
+#include "ImageHelpers.h"
 #include "core/RadioImage.h"
 #include "core/StoredRecord.h"
 #include "features/dtmf/DtmfSettings.h"
@@ -14,24 +15,12 @@
 namespace kpt740 {
 namespace {
 
+using test::Blank;
+using test::Bytes;
+using test::Text;
+
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
-
-std::vector<std::uint8_t> Bytes(const RadioImage& image, std::size_t address, std::size_t n) {
-    auto view = image.view(address, n);
-    return {view.begin(), view.end()};
-}
-
-std::string Text(const RadioImage& image, std::size_t address, std::size_t n) {
-    auto view = image.view(address, n);
-    return {view.begin(), view.end()};
-}
-
-RadioImage Blank() {
-    RadioImage image;
-    BlankImage(image);
-    return image;
-}
 
 // Every member the image holds set to a value that shows where it lands.
 OptionSettings RichOptions() {

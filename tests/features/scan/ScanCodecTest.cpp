@@ -1,5 +1,6 @@
 #include "features/scan/ScanCodec.h"
 
+#include "ImageHelpers.h"
 #include "core/Messages.h"
 #include "core/RadioImage.h"
 #include "features/scan/ScanSettings.h"
@@ -20,12 +21,6 @@ using Bytes = std::vector<std::uint8_t>;
 Bytes BlockOf(const RadioImage& image) {
     auto view = image.view(kBlock, kBlockSize);
     return Bytes(view.begin(), view.end());
-}
-
-RadioImage BlankRadioImage() {
-    RadioImage image;
-    BlankImage(image);
-    return image;
 }
 
 Bytes Encode(const ScanSettings& settings, RadioImage& image) {
@@ -95,12 +90,12 @@ TEST(ScanSettings, EveryMemberTakesPartInTheComparison) {
 TEST(ScanCodec, DefaultsGiveTheGoldenBlockAndTouchNothingElse) {
     ScanSettings settings = DefaultScanSettings();
     settings.waitTime = 0x28; // a wait time carried over from before
-    RadioImage image = BlankRadioImage();
+    RadioImage image = test::Blank();
     const Bytes golden{0x00, 0x00, 0x00, 0x05, 0x05, 0x00, 0x00,
                        0x00, 0x00, 0x28, 0xFF, 0xFF, 0xFF, 0xFF};
     EXPECT_EQ(Encode(settings, image), golden);
 
-    RadioImage expected = BlankRadioImage();
+    RadioImage expected = test::Blank();
     expected.write(kBlock, golden);
     EXPECT_EQ(image, expected);
 }
@@ -131,7 +126,7 @@ TEST(ScanCodec, EncodesMembersAsTheRadioHoldsThem) {
          {1, 3, 7, 12, 50, 1, 33, 2, 1, 255, 254, 254, 199, 99}},
     };
     for (const auto& c : cases) {
-        RadioImage image = BlankRadioImage();
+        RadioImage image = test::Blank();
         EXPECT_EQ(Encode(c.settings, image), c.block) << c.what;
     }
 }
@@ -164,7 +159,7 @@ TEST(ScanCodec, DecodesTheBlock) {
          raw},
     };
     for (const auto& c : cases) {
-        RadioImage image = BlankRadioImage();
+        RadioImage image = test::Blank();
         image.write(kBlock, c.block);
         EXPECT_EQ(ToStoredBytes(Decode(image)), ToStoredBytes(c.expected)) << c.what;
     }
@@ -176,11 +171,11 @@ TEST(ScanCodec, RecordsSurviveEncodeDecodeEncode) {
     none.priority2Group = 0;
     const std::vector<ScanSettings> records{DefaultScanSettings(), Distinct(), none};
     for (const auto& record : records) {
-        RadioImage image = BlankRadioImage();
+        RadioImage image = test::Blank();
         const Bytes first = Encode(record, image);
         const ScanSettings decoded = Decode(image);
         EXPECT_TRUE(SameScanSettings(decoded, record));
-        RadioImage again = BlankRadioImage();
+        RadioImage again = test::Blank();
         EXPECT_EQ(Encode(decoded, again), first);
     }
 }
@@ -188,9 +183,9 @@ TEST(ScanCodec, RecordsSurviveEncodeDecodeEncode) {
 TEST(ScanCodec, EveryByteValueSurvivesDecodeEncode) {
     for (int value = 0; value <= 255; ++value) {
         const Bytes block(kBlockSize, static_cast<std::uint8_t>(value));
-        RadioImage image = BlankRadioImage();
+        RadioImage image = test::Blank();
         image.write(kBlock, block);
-        RadioImage again = BlankRadioImage();
+        RadioImage again = test::Blank();
         EXPECT_EQ(Encode(Decode(image), again), block) << "byte " << value;
     }
 }

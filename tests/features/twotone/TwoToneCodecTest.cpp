@@ -1,5 +1,6 @@
 #include "features/twotone/TwoToneCodec.h"
 
+#include "ImageHelpers.h"
 #include "core/ChannelTable.h"
 #include "core/ImageRegions.h"
 #include "core/RadioImage.h"
@@ -16,22 +17,14 @@
 namespace kpt740 {
 namespace {
 
+using test::Blank;
+using test::Bytes;
+
 using ::testing::Each;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
 constexpr std::size_t kEntryBase = 2816;
-
-std::vector<std::uint8_t> Bytes(const RadioImage& image, std::size_t address, std::size_t n) {
-    auto view = image.view(address, n);
-    return {view.begin(), view.end()};
-}
-
-RadioImage Blank() {
-    RadioImage image;
-    BlankImage(image);
-    return image;
-}
 
 // Every header byte distinct, every entry different, some empty, names of every length.
 TwoToneSettings RichSettings() {
