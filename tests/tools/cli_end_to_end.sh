@@ -33,6 +33,10 @@ check "VFO at 445 MHz" test "$(byte a.bin 704 4)" = "04450000"
 check "welcome text" test "$(byte a.bin 992 7)" = "$(printf Welcome | od -An -tx1 | tr -d ' \n')"
 check "power-on password" test "$(byte a.bin 528 6)" = "000000000000"
 check "bitmaps blank" test "$(byte a.bin 256 4)" = "ffffffff"
+check "2-Tone header" test "$(byte a.bin 768 24)" = "910c4124483a34140005050a000000000c91244118794fd6"
+check "2-Tone bitmap" test "$(byte a.bin 896 4)" = "feffffff"
+check "scan defaults" test "$(byte a.bin 944 14)" = "00000005050000000000ffffffff"
+check "alert defaults" test "$(byte a.bin 928 13)" = "0000000000000000ff00000105"
 check "show" "$cli" show "${opts[@]}" a.dat
 "$cli" show "${opts[@]}" a.dat >show.txt
 check "show lists the VFO" grep -q $'^VFO\t445.00000\t445.00000' show.txt
