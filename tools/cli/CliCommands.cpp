@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "CliOptions.h"
 #include "config/ConfigurationCodec.h"
 #include "core/ChannelCells.h"
 #include "core/Encodings.h"
@@ -28,11 +29,26 @@ Commands:
                                      turn a radio image into a configuration, as a read
                                      from a radio reporting that band would
   show FILE.dat                      print the band, the channels and the main settings
+  read --port P -o FILE.dat [--image-out IMAGE.bin]
+                                     read the radio into a configuration
+  write FILE.dat --port P            write a configuration to the radio
+  info --port P                      print the radio's embedded information
 
 Options for every command:
   --program-folder DIR   the folder whose "Init" folder holds the initial configurations
                          (default: the folder of this program)
   --factory-fres N       take an initial file's whole channel table when N is not 0
+
+Options for the radio commands:
+  --port N|PATH          a port number of the port map (section [ports] of the settings file)
+                         or a serial device path such as /dev/ttyUSB0
+  --password P           the radio's programming password, if it has one
+  --settings FILE        the settings file with the port map
+                         (default: language/mysetup.ini beside this program)
+  --retries N            answer "Retry" to a radio that stops answering N times (default 2)
+  --image-out IMAGE.bin  read also saves the 16,384 bytes read
+No question is asked: the command goes ahead, a radio that does not answer is retried, a
+password the radio does not accept ends the command. Progress goes to standard error.
   -h, --help             show this text
 
 Exit status: 0 on success; otherwise 1 with a one-line message on standard error.
@@ -74,20 +90,6 @@ private:
     std::string m_last;
 };
 
-struct Options {
-    std::vector<std::string> positional;
-    std::optional<std::string> output;
-    std::optional<int> band;
-    std::filesystem::path programFolder;
-    int factoryFres = 0;
-    bool help = false;
-};
-
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
 int NumberArgument(const std::string& option, const std::string& value) {
     if (!IsNumeric(value) || value.find('.') != std::string::npos) {
         throw UsageError(option + " needs a whole number, not \"" + value + "\"");
@@ -116,6 +118,16 @@ Options Parse(const std::vector<std::string>& args, const std::filesystem::path&
             options.programFolder = value();
         } else if (arg == "--factory-fres") {
             options.factoryFres = NumberArgument(arg, value());
+        } else if (arg == "--port") {
+            options.port = value();
+        } else if (arg == "--password") {
+            options.password = value();
+        } else if (arg == "--image-out") {
+            options.imageOut = value();
+        } else if (arg == "--settings") {
+            options.settingsFile = value();
+        } else if (arg == "--retries") {
+            options.retries = NumberArgument(arg, value());
         } else if (arg.size() > 1 && arg[0] == '-') {
             throw UsageError("unknown option " + arg);
         } else {
@@ -310,6 +322,15 @@ int Run(const std::vector<std::string>& args, const std::filesystem::path& progr
         }
         if (command == "show") {
             return CommandShow(options, out);
+        }
+        if (command == "read") {
+            return CommandRead(options, out, err);
+        }
+        if (command == "write") {
+            return CommandWrite(options, out, err);
+        }
+        if (command == "info") {
+            return CommandInfo(options, out, err);
         }
         throw UsageError("unknown command " + command + " (see --help)");
     } catch (const std::exception& error) {

@@ -1,7 +1,6 @@
 #include "CliCommands.h"
 
 #include <QCoreApplication>
-
 #include <iostream>
 
 int main(int argc, char* argv[]) {
