@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <ctime>
 #include <fcntl.h>
+#include <optional>
 #include <poll.h>
 #include <stdlib.h>
 #include <system_error>
@@ -27,13 +30,12 @@ constexpr int kReconnectPollMs = 20;
     throw std::system_error(errno, std::generic_category(), what);
 }
 
-int MillisecondsUntil(std::chrono::steady_clock::time_point when) {
+// Time left until `when`, never negative. The wait is exact to the nanosecond (ppoll), so that
+// paced bytes leave on time instead of at the next whole millisecond.
+std::chrono::nanoseconds TimeUntil(std::chrono::steady_clock::time_point when) {
     const auto left = when - std::chrono::steady_clock::now();
-    if (left <= std::chrono::steady_clock::duration::zero()) {
-        return 0;
-    }
-    // Rounded up, so that the wake-up is never early.
-    return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(left).count());
+    return std::max(std::chrono::nanoseconds::zero(),
+                    std::chrono::ceil<std::chrono::nanoseconds>(left));
 }
 
 } // namespace
@@ -88,18 +90,25 @@ void PtyServer::run(int stopFd) {
             }
             continue;
         }
-        int timeout = -1;
-        auto sooner = [&timeout](int ms) { timeout = timeout < 0 ? ms : std::min(timeout, ms); };
+        std::optional<std::chrono::nanoseconds> timeout;
+        auto sooner = [&timeout](std::chrono::nanoseconds left) {
+            timeout = timeout ? std::min(*timeout, left) : left;
+        };
         if (!m_queue.empty() && !m_blocked) {
             const Pending& front = m_queue.front();
-            sooner(MillisecondsUntil(dueTime(front, front.sent)));
+            sooner(TimeUntil(dueTime(front, front.sent)));
         }
         if (m_radio.hasPartialFrame()) {
-            sooner(MillisecondsUntil(m_lastInput + kFrameGap));
+            sooner(TimeUntil(m_lastInput + kFrameGap));
+        }
+        timespec wait{};
+        if (timeout) {
+            wait.tv_sec = static_cast<time_t>(timeout->count() / 1'000'000'000);
+            wait.tv_nsec = static_cast<long>(timeout->count() % 1'000'000'000);
         }
         pollfd fds[2] = {{stopFd, POLLIN, 0},
                          {m_master, static_cast<short>(POLLIN | (m_blocked ? POLLOUT : 0)), 0}};
-        if (poll(fds, 2, timeout) < 0) {
+        if (ppoll(fds, 2, timeout ? &wait : nullptr, nullptr) < 0) {
             if (errno == EINTR) {
                 continue;
             }
