@@ -59,12 +59,18 @@ std::string LanguageText::read(std::string_view section, std::string_view key,
     std::string value = ini->value(section, key).value_or(std::string{});
     if (value.size() > limit) {
         value.resize(limit);
-        // Never leave half of a multi-byte character at the cut.
-        while (!value.empty() && (static_cast<unsigned char>(value.back()) & 0xC0) == 0x80) {
-            value.pop_back();
+        // Never leave half of a multi-byte character at the cut: find where the last character
+        // starts and drop it only when its bytes do not all fit.
+        std::size_t start = value.size();
+        while (start > 0 && (static_cast<unsigned char>(value[start - 1]) & 0xC0) == 0x80) {
+            --start;
         }
-        if (!value.empty() && (static_cast<unsigned char>(value.back()) & 0x80) != 0) {
-            value.pop_back();
+        if (start > 0) {
+            const auto lead = static_cast<unsigned char>(value[start - 1]);
+            const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+            if (value.size() - (start - 1) < length) {
+                value.resize(start - 1);
+            }
         }
     }
     return value;

@@ -59,6 +59,9 @@ TEST_F(LanguageTextTest, LongValuesAreCutWithoutSplittingACharacter) {
     EXPECT_EQ(text.msg(2).size(), 256u);
     write("english.ini", "[OTHER]\n2=" + std::string(253, 'y') + "\xE7\xA1\xAE\n");
     EXPECT_EQ(text.other(2), std::string(253, 'y'));
+    // A character that ends exactly at the limit stays whole.
+    write("english.ini", "[OTHER]\n3=" + std::string(251, 'y') + "\xE7\xA1\xAE" + "z\n");
+    EXPECT_EQ(text.other(3), std::string(251, 'y') + "\xE7\xA1\xAE");
 }
 
 } // namespace
