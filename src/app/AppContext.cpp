@@ -2,6 +2,7 @@
 
 #include "app/BuildInfo.h"
 #include "app/ProgramFolder.h"
+#include "link/qt/SerialPortDiscovery.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -29,6 +30,23 @@ std::optional<OsVersion> QueryOsVersion() {
     return os;
 }
 
+// The serial ports of the machine, numbered through the port map of the settings file in use.
+class SerialPortLister final : public PortLister {
+public:
+    explicit SerialPortLister(SettingsStore settings) : m_settings(std::move(settings)) {}
+    std::vector<ListedPort> ports() const override {
+        std::vector<ListedPort> listed;
+        for (SerialPortEntry& port : EnumerateSerialPorts(m_settings.fileInUse())) {
+            listed.push_back(
+                {port.number, std::move(port.devicePath), std::move(port.description)});
+        }
+        return listed;
+    }
+
+private:
+    SettingsStore m_settings;
+};
+
 StartDate Today(const QLocale& userLocale) {
     const QDate date = QDate::currentDate();
     return StartDate{date.year(), date.month(), date.day(),
@@ -49,6 +67,8 @@ AppEnvironment AppEnvironment::Production() {
     env.programFolder =
         LocateProgramFolder(PathOf(QCoreApplication::applicationDirPath()), KPT740_DATA_RELATIVE);
     env.userFolder = PathOf(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    env.ports = std::make_shared<SerialPortLister>(
+        SettingsStore(env.programFolder, env.userFolder, env.canWrite));
     env.os = QueryOsVersion();
     env.today = Today(env.userLocale);
     env.placementStore = [] {

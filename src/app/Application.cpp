@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "app/ProgramFolder.h"
+#include "app/ProgramMainWindow.h"
 #include "app/SplashWindow.h"
 #include "app/StartUp.h"
 
@@ -12,6 +13,8 @@ namespace kpt740 {
 
 Application::Application(AppEnvironment environment, QObject* parent)
     : QObject(parent), m_context(std::make_unique<AppContext>(std::move(environment))) {
+    setMainWindowFactory(
+        [](AppContext& context) { return std::make_unique<ProgramMainWindow>(context); });
     const auto icon = m_context->programFolder() / "kpt740.png";
     QApplication::setWindowIcon(QIcon::fromTheme(
         QStringLiteral("kpt740"), QIcon(QString::fromStdU16String(icon.u16string()))));

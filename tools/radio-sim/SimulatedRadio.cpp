@@ -62,10 +62,15 @@ std::uint8_t FrameChecksum(std::span<const std::uint8_t> bytes) {
 std::vector<std::uint8_t> BuildDataFrame(const RadioImage& image, std::size_t address,
                                          std::size_t length) {
     const auto data = image.view(address, length);
-    std::vector<std::uint8_t> frame = {kDataFrameMark, static_cast<std::uint8_t>(address >> 8),
-                                       static_cast<std::uint8_t>(address & 0xFF),
-                                       static_cast<std::uint8_t>(length)};
-    frame.insert(frame.end(), data.begin(), data.end());
+    std::vector<std::uint8_t> frame;
+    frame.reserve(data.size() + 6);
+    frame.push_back(kDataFrameMark);
+    frame.push_back(static_cast<std::uint8_t>(address >> 8));
+    frame.push_back(static_cast<std::uint8_t>(address & 0xFF));
+    frame.push_back(static_cast<std::uint8_t>(length));
+    for (const std::uint8_t b : data) {
+        frame.push_back(b);
+    }
     frame.push_back(FrameChecksum(std::span(frame).subspan(1)));
     frame.push_back(kAck);
     return frame;
