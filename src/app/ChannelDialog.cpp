@@ -242,7 +242,8 @@ void ChannelDialog::buildLayout() {
     pair(1, label("BandwidthLabel", 1106), m_bandwidth);
     ++row;
     pair(0, label("PowerLabel", 1109), m_power);
-    pair(1, label("RelationLabel", 1114), m_relation);
+    // Text 1114 also captions the talkaround box; the list takes the grid column's header text.
+    pair(1, label("RelationLabel", 1108), m_relation);
     ++row;
     grid->addWidget(label("SignallingLabel", 1110), row, 0);
     grid->addLayout(strip({m_signalling, m_dtmfCode, m_twoTone, m_fiveTone}), row, 1, 1, 3);
