@@ -42,11 +42,11 @@ constexpr std::array<int, ChannelGridModel::kColumns> kColumnTwips{
     600, 1300, 1300, 1100, 800, 1500, 0, 1200, 1400, 1400, 1500, 600};
 
 // Tree nodes below N0, in their order: key and caption id (0: the fixed caption "CH").
-struct TreeNodeSpec {
+struct TreeNodeDesign {
     const char* key;
     int textId;
 };
-constexpr std::array<TreeNodeSpec, 8> kTreeNodes{{
+constexpr std::array<TreeNodeDesign, 8> kTreeNodes{{
     {"N1", 0},
     {"N4", 5021},
     {"N5", 5023},
@@ -157,13 +157,13 @@ void MainWindow::buildMenus() {
     };
 
     menuBar()->setObjectName(QStringLiteral("MenuBar"));
-    for (const Menu& spec : menus) {
+    for (const Menu& design : menus) {
         // The design carries the text ids as captions; localisation moves them into the tags.
-        QMenu* menu = menuBar()->addMenu(QString::number(spec.id));
-        menu->setObjectName(QString::fromLatin1(spec.name));
-        menu->menuAction()->setObjectName(QString::fromLatin1(spec.name) +
+        QMenu* menu = menuBar()->addMenu(QString::number(design.id));
+        menu->setObjectName(QString::fromLatin1(design.name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(design.name) +
                                           QStringLiteral("Action"));
-        for (const Item& item : spec.items) {
+        for (const Item& item : design.items) {
             if (item.name == nullptr) {
                 menu->addSeparator();
                 continue;
@@ -340,11 +340,11 @@ void MainWindow::LoadShowTree() {
     auto* root = new QTreeWidgetItem(m_tree);
     root->setText(0, QString::fromStdString(m_context.workspace.identity.ProductName));
     root->setData(0, kKeyRole, QStringLiteral("N0"));
-    for (const TreeNodeSpec& spec : kTreeNodes) {
+    for (const TreeNodeDesign& design : kTreeNodes) {
         auto* node = new QTreeWidgetItem(root);
-        node->setText(0, spec.textId == 0 ? QStringLiteral("CH")
-                                          : OtherText(m_context.text, spec.textId));
-        node->setData(0, kKeyRole, QString::fromLatin1(spec.key));
+        node->setText(0, design.textId == 0 ? QStringLiteral("CH")
+                                            : OtherText(m_context.text, design.textId));
+        node->setData(0, kKeyRole, QString::fromLatin1(design.key));
     }
     root->setExpanded(true);
 }

@@ -38,10 +38,10 @@ ChannelCells ChannelRowCells(const ChannelRecord& r, const std::vector<std::stri
     cells[4] = r.Bandwidth == 0 ? "25K" : r.Bandwidth == 2 ? "12.5K" : "20K";
     cells[5] = text(r.SignallingRelation == 1 ? 1203 : 1202);
     cells[6] = text(r.TxPower == 1 ? 1221 : r.TxPower == 2 ? 1205 : 1204);
-    cells[7] = ToneCell(r.DecodeToneType, r.DecodeToneCtcss, r.DecodeToneDcs, r.DecodeToneInverted,
-                        text);
-    cells[8] = ToneCell(r.EncodeToneType, r.EncodeToneCtcss, r.EncodeToneDcs, r.EncodeToneInverted,
-                        text);
+    cells[7] =
+        ToneCell(r.DecodeToneType, r.DecodeToneCtcss, r.DecodeToneDcs, r.DecodeToneInverted, text);
+    cells[8] =
+        ToneCell(r.EncodeToneType, r.EncodeToneCtcss, r.EncodeToneDcs, r.EncodeToneInverted, text);
     switch (r.Signalling) {
     case 1:
         cells[9] = "DTMF M" + std::to_string(r.DtmfCode + 1);

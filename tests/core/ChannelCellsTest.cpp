@@ -1,4 +1,5 @@
 #include "core/ChannelCells.h"
+
 #include "core/Encodings.h"
 #include "core/Identity.h"
 

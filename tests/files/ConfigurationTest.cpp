@@ -1,10 +1,10 @@
 #include "config/Configuration.h"
+
 #include "config/ConfigurationCodec.h"
 #include "core/ChannelCodec.h"
 #include "core/Identity.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 
 namespace kpt740 {
@@ -165,11 +165,10 @@ TEST(Configuration, RevalidateSignallingRefsPointsAtUsableEntries) {
         std::int16_t signalling, twoTone, fiveTone, twoToneAfter, fiveToneAfter;
     };
     const Case cases[] = {
-        {2, 20, 5, 20, 5}, // in use: kept
-        {2, 31, 5, 7, 5},  // removed: the lowest entry in use
-        {3, 0, 99, 0, 42}, // 5-Tone code removed
-        {3, 0, 42, 0, 42},
-        {1, 31, 99, 31, 99}, // DTMF channels are not touched
+        {2, 20, 5, 20, 5},                      // in use: kept
+        {2, 31, 5, 7, 5},                       // removed: the lowest entry in use
+        {3, 0, 99, 0, 42},                      // 5-Tone code removed
+        {3, 0, 42, 0, 42}, {1, 31, 99, 31, 99}, // DTMF channels are not touched
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         ChannelRecord r = BlankChannel(static_cast<int>(i) + 1);

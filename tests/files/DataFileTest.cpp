@@ -1,10 +1,10 @@
-#include "TempDir.h"
-#include "core/Identity.h"
 #include "files/DataFile.h"
 
-#include <gtest/gtest.h>
+#include "TempDir.h"
+#include "core/Identity.h"
 
 #include <fstream>
+#include <gtest/gtest.h>
 
 namespace kpt740 {
 namespace {
@@ -25,8 +25,8 @@ Configuration WithChannels(int count) {
 }
 
 void WriteBytes(const std::filesystem::path& path, std::size_t size, char fill = 0) {
-    std::ofstream(path, std::ios::binary).write(std::string(size, fill).data(),
-                                                 static_cast<std::streamsize>(size));
+    std::ofstream(path, std::ios::binary)
+        .write(std::string(size, fill).data(), static_cast<std::streamsize>(size));
 }
 
 TEST(ChannelFileName, LosesExactlyThreeCharacters) {

@@ -1,11 +1,11 @@
+#include "files/Workspace.h"
+
 #include "TempDir.h"
 #include "config/ConfigurationCodec.h"
 #include "files/DataFile.h"
-#include "files/Workspace.h"
-
-#include <gtest/gtest.h>
 
 #include <fstream>
+#include <gtest/gtest.h>
 
 namespace kpt740 {
 namespace {
