@@ -9,7 +9,10 @@ namespace {
 class LanguageTextTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_dir = std::filesystem::path(::testing::TempDir()) / "kpt740-language";
+        // One folder per test: CTest runs the cases of this fixture in parallel processes.
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_dir = std::filesystem::path(::testing::TempDir()) /
+                (std::string("kpt740-language-") + info->name());
         std::filesystem::remove_all(m_dir);
         std::filesystem::create_directories(m_dir);
         write("english.ini", "[OTHER]\n101=  Close  \n[OPTION]\n60000=First\n[MSG]\n9001=Save?\n"
