@@ -5,6 +5,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -165,6 +167,23 @@ int TwipsToPixels(const QWidget* widget, int twips) {
 int PixelsToTwips(const QWidget* widget, int pixels) {
     const int dpi = widget != nullptr && widget->logicalDpiX() > 0 ? widget->logicalDpiX() : 96;
     return static_cast<int>(std::lround(static_cast<double>(pixels) * 1440.0 / dpi));
+}
+
+std::vector<std::pair<QString, QString>>
+ShownRows(const std::vector<std::pair<QLabel*, QWidget*>>& rows, const LanguageText& text) {
+    std::vector<std::pair<QString, QString>> items;
+    for (const auto& [label, control] : rows) {
+        if (control->isHidden()) {
+            continue;
+        }
+        if (const auto* check = qobject_cast<const QCheckBox*>(control)) {
+            items.emplace_back(check->text(),
+                               BuiltIn(text, check->isChecked() ? builtin::kOn : builtin::kOff));
+        } else if (const auto* list = qobject_cast<const QComboBox*>(control)) {
+            items.emplace_back(label->text(), list->currentText());
+        }
+    }
+    return items;
 }
 
 } // namespace kpt740

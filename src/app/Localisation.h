@@ -3,9 +3,12 @@
 #include "core/Messages.h"
 
 #include <QString>
+#include <utility>
+#include <vector>
 
 class QAbstractButton;
 class QObject;
+class QLabel;
 class QWidget;
 
 namespace kpt740 {
@@ -42,6 +45,11 @@ void SetOkCancelCaptions(QAbstractButton* ok, QAbstractButton* cancel, const Lan
 void SetCloseHelpCaptions(QAbstractButton* close, QAbstractButton* help, const LanguageText& text);
 
 // Layout units: twips (1/1440 inch) to pixels at the widget's logical resolution, and back.
+// What a dialog shows, label -> shown text, for the printed report: visible lists give their
+// label and current item, visible check boxes their caption and the built-in ON/OFF text.
+std::vector<std::pair<QString, QString>>
+ShownRows(const std::vector<std::pair<QLabel*, QWidget*>>& rows, const LanguageText& text);
+
 int TwipsToPixels(const QWidget* widget, int twips);
 int PixelsToTwips(const QWidget* widget, int pixels);
 

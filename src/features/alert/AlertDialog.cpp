@@ -249,19 +249,7 @@ void AlertDialog::commandOk() {
 }
 
 std::vector<std::pair<QString, QString>> AlertDialog::shownItems() const {
-    std::vector<std::pair<QString, QString>> items;
-    for (const auto& [label, control] : m_rows) {
-        if (control->isHidden()) {
-            continue;
-        }
-        if (const auto* check = qobject_cast<const QCheckBox*>(control)) {
-            items.emplace_back(check->text(),
-                               BuiltIn(m_text, check->isChecked() ? builtin::kOn : builtin::kOff));
-        } else if (const auto* list = qobject_cast<const QComboBox*>(control)) {
-            items.emplace_back(label->text(), list->currentText());
-        }
-    }
-    return items;
+    return ShownRows(m_rows, m_text);
 }
 
 bool OpenAlertDialog(QWidget* parent, AppContext& context, Prompter& /*prompter*/) {
