@@ -530,7 +530,18 @@ void MainWindow::closeOwnedWindows() {
     }
 }
 
+void MainWindow::setCommandsEnabled(bool enabled) {
+    menuBar()->setEnabled(enabled);
+    m_toolBar->setEnabled(enabled);
+    m_splitter->setEnabled(enabled);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // The link owns the port and the half-read image: it ends its exchange first.
+    if (exchangeRunning()) {
+        event->ignore();
+        return;
+    }
     // Closing used to drop every unsaved edit without a word: ask first, as Read and New do.
     if (m_context.workspace.IsModified()) {
         const PromptAnswer answer =

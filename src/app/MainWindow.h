@@ -96,6 +96,10 @@ protected:
     virtual void openPasswordDialog() {}
     // Hides the grids' in-place editors before the tree acts.
     virtual void hideGridEditors() {}
+    // True while a radio exchange runs: the window then refuses to close.
+    virtual bool exchangeRunning() const { return false; }
+    // Menus, toolbar, tree and grids: off while an exchange runs without a modal window.
+    void setCommandsEnabled(bool enabled);
 
     void closeEvent(QCloseEvent* event) override;
 

@@ -46,6 +46,7 @@ ProgramMainWindow::ProgramMainWindow(AppContext& context, QWidget* parent)
         [this](TransferMode, bool) {
             this->context().password = m_engine.enteredPassword();
             m_exchangeFinished = true;
+            setCommandsEnabled(true);
             if (m_quitExchangeLoop) {
                 m_quitExchangeLoop();
             }
@@ -204,7 +205,11 @@ void ProgramMainWindow::writeRadio() {
 }
 
 void ProgramMainWindow::readEmbeddedMessage() {
-    runExchange(&LinkEngine::ReadRMGDataFromRadio);
+    // No progress window holds the other commands back during this short exchange.
+    if (runExchange(&LinkEngine::ReadRMGDataFromRadio) == StartResult::Started &&
+        m_engine.isBusy()) {
+        setCommandsEnabled(false);
+    }
 }
 
 void ProgramMainWindow::openChannelDialog(int position) {

@@ -39,6 +39,7 @@ protected:
     void openScanDialog() override;
     void openAlertDialog() override;
     void openCommBookDialog() override;
+    bool exchangeRunning() const override { return m_engine.isBusy(); }
 
 private:
     // Save As proper: true when the configuration was saved.

@@ -16,12 +16,14 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <filesystem>
 #include <fstream>
 
@@ -583,10 +585,16 @@ TEST_F(GuiRadioTest, TheEmbeddedMessageIsReadAndShown) {
     });
     close.start();
     window->treeNodeClicked(QStringLiteral("N9"));
-    // The command returns at once; the exchange runs on.
+    // The command returns at once; the exchange runs on, with the other commands held back
+    // and the window refusing to close.
     EXPECT_TRUE(window->link().isBusy());
+    EXPECT_FALSE(window->menuBar()->isEnabled());
+    EXPECT_FALSE(window->tree()->isEnabled());
+    EXPECT_FALSE(window->close());
     EXPECT_TRUE(WaitFor([&] { return !window->link().isBusy(); }, 10000));
     close.stop();
+    EXPECT_TRUE(window->menuBar()->isEnabled());
+    EXPECT_TRUE(window->tree()->isEnabled());
     EXPECT_TRUE(prompter->asked().empty());
     ASSERT_EQ(rows.size(), 14u);
     EXPECT_EQ(rows[3].value, QStringLiteral("KPT740"));
