@@ -8,10 +8,15 @@
 #include "app/StartUp.h"
 #include "config/ConfigurationCodec.h"
 #include "core/Identity.h"
+#include "features/fivetone/FiveToneCodeListModel.h"
+#include "features/fivetone/FiveToneDialog.h"
+#include "features/fivetone/FiveToneSettings.h"
+#include "features/fivetone/FiveToneTextBox.h"
 #include "text/IniFile.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -404,6 +409,7 @@ protected:
         }
     }
     void startRadio(QStringList extra = {}) {
+        std::filesystem::create_directories(userFolder()); // where the radio saves its memory
         QStringList arguments{
             QStringLiteral("--band"),     QStringLiteral("49"),
             QStringLiteral("--register"), QString::number(kSimPort),
@@ -486,6 +492,73 @@ TEST_F(GuiRadioTest, ReadThenWriteThroughTheGui) {
         },
         5000));
     EXPECT_NE(radioConfiguration().working.Channels.find(3), nullptr);
+}
+
+// What the 5-Tone dialog stores travels to the radio and comes back unchanged.
+TEST_F(GuiRadioTest, FiveToneEditsSurviveTheWayThroughTheRadio) {
+    startRadio();
+    const auto choose = [](QComboBox* list, int index) {
+        ASSERT_NE(list, nullptr);
+        ASSERT_LT(index, list->count());
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    };
+    {
+        FiveToneDialog dialog(*context, *prompter);
+        dialog.show();
+        auto* ownId = dialog.findChild<FiveToneTextBox*>(QStringLiteral("OwnIdBox"));
+        ASSERT_NE(ownId, nullptr);
+        ownId->clear();
+        QTest::keyClicks(ownId, "13579");
+        dialog.ownIdLeft();
+        choose(dialog.findChild<QComboBox*>(QStringLiteral("StandardList")), 6);
+        choose(dialog.findChild<QComboBox*>(QStringLiteral("DecodeTimeList")), 3);
+        dialog.findChild<QCheckBox*>(QStringLiteral("SideToneCheck"))->toggle();
+        FiveToneTextBox& begin = dialog.pttIdCodeBox(0);
+        begin.clear();
+        QTest::keyClicks(&begin, "11fg2");
+        choose(dialog.findChild<QComboBox*>(QStringLiteral("PttIdEndStandard")), 9);
+
+        FiveToneCodeListView& view = dialog.codeListView();
+        FiveToneCodeListModel& model = dialog.codeList();
+        view.setCurrentIndex(model.index(4, 2));
+        ASSERT_NE(view.openEditor(), nullptr);
+        QTest::keyClicks(view.openEditor(), "99123");
+        view.commitOpenEditor();
+        dialog.commandOk();
+    }
+    const FiveToneSettings edited = context->workspace.working.FiveTone;
+    const auto editedDecodeTime = context->workspace.working.decodeTime;
+    ASSERT_EQ(edited.ownId.value(), "13579");
+    ASSERT_EQ(edited.pttIdBegin.digits.value(), "1EF2");
+    ASSERT_EQ(edited.codes[4].digits.value(), "9E123");
+
+    prompter->queueAnswer(PromptAnswer::Ok);
+    run("MnuWrite");
+    ASSERT_EQ(askedTexts().back(), E(2005));
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            const Workspace onRadio = radioConfiguration();
+            return SameFiveToneSettings(onRadio.working.FiveTone, edited) &&
+                   onRadio.working.decodeTime == editedDecodeTime;
+        },
+        5000));
+
+    // Read back through the GUI: the same settings, now as the radio holds them.
+    context->workspace.working.FiveTone = DefaultFiveToneSettings();
+    prompter->clear();
+    prompter->queueAnswer(PromptAnswer::No); // do not save the changed configuration
+    prompter->queueAnswer(PromptAnswer::Ok);
+    run("MnuRead");
+    ASSERT_EQ(askedTexts().back(), E(2004));
+    const FiveToneSettings& read = context->workspace.working.FiveTone;
+    EXPECT_TRUE(SameFiveToneSettings(read, edited));
+    EXPECT_EQ(read.ownId.value(), "13579");
+    EXPECT_EQ(read.standard, edited.standard);
+    EXPECT_EQ(read.sideTone, edited.sideTone);
+    EXPECT_EQ(read.pttIdEnd.standard, 9);
+    EXPECT_EQ(read.codes[4].digits.value(), "9E123");
+    EXPECT_EQ(context->workspace.working.decodeTime, editedDecodeTime);
 }
 
 TEST_F(GuiRadioTest, ASilentRadioOffersRetryThenFails) {
