@@ -13,6 +13,9 @@ inline constexpr BuiltInText kCloseButton{"&Close", "关闭(&C)", "關閉(&C)"};
 inline constexpr BuiltInText kPrintButton{"&Print", "打印(&P)", "列印(&P)"};
 inline constexpr BuiltInText kHelpButton{"&Help", "帮助(&H)", "說明(&H)"};
 
+// The channel dialog's PTT ID decode box, which has no text of its own in the language files.
+inline constexpr BuiltInText kPttIdDecode{"PTT ID Decode", "PTT ID 解码", "PTT ID 解碼"};
+
 // Model Type dialog: changing the band.
 inline constexpr BuiltInText kBandChangeWarning{"Frequency data will be cleared.",
                                                 "频率数据将被清除。", "頻率資料將被清除。"};

@@ -1,6 +1,7 @@
 #include "app/ChannelDialog.h"
 
 #include "app/AppContext.h"
+#include "app/BuiltInTexts.h"
 #include "app/Localisation.h"
 #include "app/Prompter.h"
 #include "core/ChannelTable.h"
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -167,11 +169,12 @@ void ChannelDialog::buildControls() {
     m_talkaround = check("TalkaroundBox", 1114);
     m_compander = check("CompanderBox", 1746);
     m_scanSkip = check("ScanSkipBox", 1111);
-    // No language text names these two; the captions are the radio's own terms.
+    // No language text names these two: "PTT ID" is the radio's own term in every language, the
+    // decode box's caption is one of the program's built-in texts.
     m_pttIdFlag = check("PttIdBox", 0);
     m_pttIdFlag->setText(QStringLiteral("PTT ID"));
     m_pttIdDecode = check("PttIdDecodeBox", 0);
-    m_pttIdDecode->setText(QStringLiteral("PTT ID Decode"));
+    m_pttIdDecode->setText(BuiltIn(m_context.text, builtin::kPttIdDecode));
     m_pttIdCode = box("PttIdCodeBox", kDigitsBox);
     m_pttIdCode->setMaxLength(kPttIdCodeLength);
 
@@ -637,6 +640,69 @@ ChannelEntries ChannelDialog::entries() const {
     e.pttIdDecode = m_pttIdDecode->isChecked();
     e.pttIdCode = Bytes(m_pttIdCode->text());
     return e;
+}
+
+std::vector<std::pair<QString, QString>> ChannelDialog::shownItems() const {
+    std::vector<std::pair<QString, QString>> items;
+    const auto caption = [this](const char* name) {
+        const auto* label = findChild<QLabel*>(QString::fromLatin1(name));
+        return label != nullptr ? label->text() : QString();
+    };
+    const auto row = [&items](const QString& label, std::initializer_list<QWidget*> controls) {
+        QStringList shown;
+        for (QWidget* control : controls) {
+            if (control->isHidden()) {
+                continue;
+            }
+            if (const auto* box = qobject_cast<QLineEdit*>(control)) {
+                shown << box->text();
+            } else if (const auto* list = qobject_cast<QComboBox*>(control)) {
+                shown << list->currentText();
+            }
+        }
+        if (!shown.isEmpty()) {
+            items.emplace_back(label, shown.join(QLatin1Char(' ')).trimmed());
+        }
+    };
+    const auto check = [&](const QCheckBox* box) {
+        if (!box->isHidden()) {
+            items.emplace_back(
+                box->text(),
+                BuiltIn(m_context.text, box->isChecked() ? builtin::kOn : builtin::kOff));
+        }
+    };
+
+    row(caption("RxFrequencyLabel"), {m_rx});
+    row(caption("TxFrequencyLabel"), {m_tx});
+    row(caption("OffsetLabel"), {m_offset, m_shift});
+    // The name as OK would store it, without the blanks of the empty boxes at its end.
+    QString name = Latin1(NameOfBoxes(entries().nameBoxes));
+    while (name.endsWith(QLatin1Char(' '))) {
+        name.chop(1);
+    }
+    items.emplace_back(caption("NameLabel"), name);
+    row(caption("StepLabel"), {m_step});
+    row(caption("BandwidthLabel"), {m_bandwidth});
+    row(caption("PowerLabel"), {m_power});
+    row(caption("RelationLabel"), {m_relation});
+    row(caption("SignallingLabel"), {m_signalling, m_dtmfCode, m_twoTone, m_fiveTone});
+    row(m_decodeLabel->text(), {m_decodeType, m_decodeCtcss, m_decodeDcs});
+    check(m_decodeInverted);
+    row(m_encodeLabel->text(), {m_encodeType, m_encodeCtcss, m_encodeDcs});
+    check(m_encodeInverted);
+    row(caption("ScramblerLabel"), {m_scrambler});
+    row(caption("SquelchModeLabel"), {m_squelch});
+    row(caption("DtmfPttIdLabel"), {m_dtmfPttId});
+    row(caption("FiveTonePttIdLabel"), {m_fiveTonePttId});
+    row(caption("ExtraDisplayLabel"), {m_extraDisplay});
+    row(caption("BusyLockLabel"), {m_busyLock});
+    for (const QCheckBox* box : {m_txInhibit, m_reverse, m_talkaround, m_compander, m_scanSkip,
+                                 m_pttIdFlag, m_pttIdDecode}) {
+        check(box);
+    }
+    // The code box has no label of its own; it holds the code of the PTT ID box's caption.
+    row(m_pttIdFlag->text(), {m_pttIdCode});
+    return items;
 }
 
 void ChannelDialog::commandOk() {

@@ -4,7 +4,9 @@
 #include "core/ChannelRecord.h"
 
 #include <QDialog>
+#include <QString>
 #include <array>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
@@ -31,6 +33,11 @@ public:
     bool tableChanged() const { return m_tableChanged; }
     // What the controls hold now, as OK reads them.
     ChannelEntries entries() const;
+    // The labels and shown texts of the controls the user can see, in the dialog's reading
+    // order (row by row, left to right), for the printed report. The controls beside one label
+    // give their texts joined by a blank; the name boxes give the name; a check box gives its
+    // caption and the report's ON/OFF text; disabled controls still give what they show.
+    std::vector<std::pair<QString, QString>> shownItems() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTabWidget>
 #include <QToolBar>
@@ -181,6 +182,8 @@ ShownRows(const std::vector<std::pair<QLabel*, QWidget*>>& rows, const LanguageT
                                BuiltIn(text, check->isChecked() ? builtin::kOn : builtin::kOff));
         } else if (const auto* list = qobject_cast<const QComboBox*>(control)) {
             items.emplace_back(label->text(), list->currentText());
+        } else if (const auto* box = qobject_cast<const QLineEdit*>(control)) {
+            items.emplace_back(label->text(), box->text());
         }
     }
     return items;

@@ -44,12 +44,13 @@ void SetOkCancelCaptions(QAbstractButton* ok, QAbstractButton* cancel, const Lan
 // CommandClose and CommandHelp from the built-in captions of the current language.
 void SetCloseHelpCaptions(QAbstractButton* close, QAbstractButton* help, const LanguageText& text);
 
-// Layout units: twips (1/1440 inch) to pixels at the widget's logical resolution, and back.
-// What a dialog shows, label -> shown text, for the printed report: visible lists give their
-// label and current item, visible check boxes their caption and the built-in ON/OFF text.
+// What a dialog shows, label -> shown text, for the printed report: visible lists and text
+// boxes give their label and current text, visible check boxes their caption and the built-in
+// ON/OFF text.
 std::vector<std::pair<QString, QString>>
 ShownRows(const std::vector<std::pair<QLabel*, QWidget*>>& rows, const LanguageText& text);
 
+// Layout units: twips (1/1440 inch) to pixels at the widget's logical resolution, and back.
 int TwipsToPixels(const QWidget* widget, int twips);
 int PixelsToTwips(const QWidget* widget, int pixels);
 

@@ -138,6 +138,7 @@ DtmfDialog::DtmfDialog(AppContext& context, Prompter& prompter, QWidget* parent)
             const int column = (i / kRowsPerColumn) * 2;
             codeGrid->addWidget(label, row, column);
             codeGrid->addWidget(box, row, column + 1);
+            m_shownRows.emplace_back(label, box);
         }
     }
     m_codeBoxes[kBeginBox]->setObjectName(QStringLiteral("PttIdBegin"));
@@ -150,7 +151,9 @@ DtmfDialog::DtmfDialog(AppContext& context, Prompter& prompter, QWidget* parent)
     const std::array<std::pair<int, int>, 4> namedBoxes{
         {{kBeginBox, kBeginKey}, {kEndBox, kEndKey}, {kKillBox, kKillKey}, {kStunBox, kStunKey}}};
     for (const auto& [box, key] : namedBoxes) {
-        codeForm->addRow(Q(text.option(key)), m_codeBoxes[static_cast<std::size_t>(box)]);
+        auto* label = new QLabel(Q(text.option(key)), this);
+        codeForm->addRow(label, m_codeBoxes[static_cast<std::size_t>(box)]);
+        m_shownRows.emplace_back(label, m_codeBoxes[static_cast<std::size_t>(box)]);
     }
     auto* hint = new QLabel(this);
     hint->setObjectName(QStringLiteral("Hint"));
@@ -185,6 +188,7 @@ DtmfDialog::DtmfDialog(AppContext& context, Prompter& prompter, QWidget* parent)
         auto* label = new QLabel(this);
         SetTextId(label, labelId);
         listForm->addRow(label, control);
+        m_shownRows.emplace_back(label, control);
         return label;
     };
     addRow(kAniText, m_ani);
@@ -202,6 +206,7 @@ DtmfDialog::DtmfDialog(AppContext& context, Prompter& prompter, QWidget* parent)
     addRow(kPostSendDelayText, m_postSendDelay);
     addRow(kPauseTimeText, m_pauseTime);
     listForm->addRow(QString(), m_sideTone);
+    m_shownRows.emplace_back(nullptr, m_sideTone);
 
     auto* left = new QVBoxLayout;
     left->addWidget(codeFrame);
@@ -383,6 +388,10 @@ void DtmfDialog::storeRecord() {
     StoreCode(m_codeBoxes[kEndBox]->text(), r.pttIdEnd);
     StoreCode(m_codeBoxes[kKillBox]->text(), r.killCode);
     StoreCode(m_codeBoxes[kStunBox]->text(), r.stunCode);
+}
+
+std::vector<std::pair<QString, QString>> DtmfDialog::shownItems() const {
+    return ShownRows(m_shownRows, m_context.text);
 }
 
 QChar DtmfDialog::currentSeparator() const {

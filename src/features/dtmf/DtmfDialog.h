@@ -1,10 +1,14 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 #include <array>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QPushButton;
 class QTimer;
 
@@ -46,6 +50,10 @@ public:
     void putSpecialCall(const QString& call);
     // True once OK stored the dialog.
     bool stored() const { return m_stored; }
+    // The labels and shown texts of every control the user can see, in the dialog's order (the
+    // codes M1-M16, PTT-ID begin and end, kill, stun, then the lists), for the printed report;
+    // the side-tone box gives its caption and the report's ON/OFF text.
+    std::vector<std::pair<QString, QString>> shownItems() const;
 
 private:
     void buildLists();
@@ -79,6 +87,8 @@ private:
     QPushButton* m_ok;
     QPushButton* m_cancel;
     QTimer* m_okTimer;
+    // Label and control of every shown row, in reading order (no label for the check box).
+    std::vector<std::pair<QLabel*, QWidget*>> m_shownRows;
 };
 
 // Opens the DTMF dialog modally; true when OK changed the configuration.

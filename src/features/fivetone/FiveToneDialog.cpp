@@ -1,6 +1,7 @@
 #include "features/fivetone/FiveToneDialog.h"
 
 #include "app/AppContext.h"
+#include "app/BuiltInTexts.h"
 #include "app/Localisation.h"
 #include "app/Prompter.h"
 #include "config/Configuration.h"
@@ -578,6 +579,7 @@ void FiveToneDialog::commandOk() {
 
 FiveToneDialogContents FiveToneDialog::contents() const {
     FiveToneDialogContents contents;
+    contents.caption = windowTitle();
     auto add = [&](const QString& label, const QString& value) {
         contents.values.emplace_back(label, value);
     };
@@ -593,12 +595,26 @@ FiveToneDialogContents FiveToneDialog::contents() const {
     add(option(60314), m_pauseDigit->currentText());
     add(option(60311), m_pauseTime->currentText());
     add(option(60315), m_decodeTime->currentText());
-    add(m_sideTone->text(), m_sideTone->isChecked() ? QStringLiteral("ON") : QStringLiteral("OFF"));
+    // The same ON/OFF texts as every other check box of the report, in its language.
+    add(m_sideTone->text(),
+        BuiltIn(m_context.text, m_sideTone->isChecked() ? builtin::kOn : builtin::kOff));
+    // The panels' standard and duration lists stand without labels; the system panel's labels
+    // for the same lists name them.
     for (std::size_t p = 0; p < 2; ++p) {
-        const QString frame = m_pttFrame[p]->title() + QStringLiteral(" ");
-        add(frame + option(60079), m_pttCode[p]->text());
-        add(frame + other(kStandardLabelId), m_pttStandard[p]->currentText());
-        add(frame + option(60071), m_pttDuration[p]->currentText());
+        FiveTonePanelContents panel;
+        panel.caption = m_pttFrame[p]->title();
+        panel.values.emplace_back(option(60079), m_pttCode[p]->text());
+        panel.values.emplace_back(other(kStandardLabelId), m_pttStandard[p]->currentText());
+        panel.values.emplace_back(option(60071), m_pttDuration[p]->currentText());
+        contents.pttIdPanels.push_back(std::move(panel));
+    }
+
+    const std::array<const char*, 5> infoLabels{"InfoNumberLabel", "DecodeFunctionLabel",
+                                                "InfoResponseLabel", "InfoDigitsLabel",
+                                                "InfoNameLabel"};
+    for (std::size_t i = 0; i < infoLabels.size(); ++i) {
+        const auto* label = m_infoFrame->findChild<QLabel*>(QString::fromLatin1(infoLabels[i]));
+        contents.infoCodeHeadings[i] = label != nullptr ? label->text() : QString();
     }
 
     // The info codes as the panel would show each of them; the shown one with its edits.
@@ -617,6 +633,10 @@ FiveToneDialogContents FiveToneDialog::contents() const {
             {QString::number(i + 1), option(kFunctionIds[static_cast<std::size_t>(view.function)]),
              option(kResponseIds[static_cast<std::size_t>(view.response)]),
              QString::fromStdString(view.digits), QString::fromStdString(view.name)});
+    }
+    for (int column = 0; column < kFiveToneCodeListColumns; ++column) {
+        contents.codeHeadings[static_cast<std::size_t>(column)] =
+            m_codeModel->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
     }
     contents.codeRows = m_codeModel->shownRows();
     return contents;

@@ -28,12 +28,24 @@ inline constexpr int kFiveToneSpecialCallList = 0;
 inline constexpr int kFiveToneSpecialCallBegin = 1;
 inline constexpr int kFiveToneSpecialCallEnd = 2;
 
-// What the 5-Tone dialog shows, for the printed report: label and value of every control of the
-// system and PTT-ID panels, the eight info codes (number, function, response, digits, name) and
-// the six cells of the 100 code-list rows.
-struct FiveToneDialogContents {
+// A framed panel of the 5-Tone dialog as shown: its caption and its label/value rows.
+struct FiveTonePanelContents {
+    QString caption;
     std::vector<std::pair<QString, QString>> values;
+};
+
+// What the 5-Tone dialog shows, for the printed report: its caption; label and value of every
+// control of the system panel (own ID, the lists, the side-tone box with the report's ON/OFF
+// text); the info-code panel's five labels and the eight info codes (number, function,
+// response, digits, name); the PTT-ID begin and end panels (code, standard, duration); the code
+// list's column headings and the six cells of its 100 rows.
+struct FiveToneDialogContents {
+    QString caption;
+    std::vector<std::pair<QString, QString>> values;
+    std::array<QString, 5> infoCodeHeadings;
     std::vector<std::array<QString, 5>> infoCodes;
+    std::vector<FiveTonePanelContents> pttIdPanels;
+    std::array<QString, kFiveToneCodeListColumns> codeHeadings;
     std::vector<std::array<QString, kFiveToneCodeListColumns>> codeRows;
 };
 

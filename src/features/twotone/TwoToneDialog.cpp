@@ -63,6 +63,11 @@ TwoToneDialog::TwoToneDialog(AppContext& context, Prompter& /*prompter*/, QWidge
       m_ok(new QPushButton(this)), m_cancel(new QPushButton(this)) {
     const LanguageText& text = context.text;
     const auto option = [&text](int key) { return QString::fromStdString(text.option(key)); };
+    const auto addRow = [this](QFormLayout* form, const QString& caption, QWidget* control) {
+        auto* label = new QLabel(caption);
+        form->addRow(label, control);
+        m_shownRows.emplace_back(label, control);
+    };
     setObjectName(QStringLiteral("Frm2Tone"));
     setWindowTitle(option(kCaptionKey));
     m_tabs->setObjectName(QStringLiteral("TabStrip"));
@@ -81,17 +86,18 @@ TwoToneDialog::TwoToneDialog(AppContext& context, Prompter& /*prompter*/, QWidge
         m_timeLists[i] = new QComboBox;
         m_timeLists[i]->setObjectName(QStringLiteral("Time%1List").arg(i + 1));
         m_timeLists[i]->addItems(timeItems);
-        callsForm->addRow(option(kTimeKeys[i]), m_timeLists[i]);
+        addRow(callsForm, option(kTimeKeys[i]), m_timeLists[i]);
     }
     m_time4->setObjectName(QStringLiteral("Time4List"));
     m_time4->addItems(Items(TwoToneTime4List()));
-    callsForm->addRow(option(kTime4Key), m_time4);
+    addRow(callsForm, option(kTime4Key), m_time4);
     m_interval->setObjectName(QStringLiteral("IntervalList"));
     m_interval->addItems(Items(TwoToneIntervalList()));
-    callsForm->addRow(option(kIntervalKey), m_interval);
+    addRow(callsForm, option(kIntervalKey), m_interval);
     m_sideTone->setObjectName(QStringLiteral("SideTone"));
     m_sideTone->setText(option(kSideToneKey));
     callsForm->addRow(QString(), m_sideTone);
+    m_shownRows.emplace_back(nullptr, m_sideTone);
 
     m_grid->setObjectName(QStringLiteral("EntryGrid"));
     m_model->setHeaders({option(kHeaderKeys[0]), option(kHeaderKeys[1]), option(kHeaderKeys[2]),
@@ -118,12 +124,12 @@ TwoToneDialog::TwoToneDialog(AppContext& context, Prompter& /*prompter*/, QWidge
     codeForm->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_format->setObjectName(QStringLiteral("FormatList"));
     m_format->addItems(Items(TwoToneFormatList()));
-    codeForm->addRow(option(kFormatKey), m_format);
+    addRow(codeForm, option(kFormatKey), m_format);
     m_response->setObjectName(QStringLiteral("ResponseList"));
     for (const int key : kResponseKeys) {
         m_response->addItem(option(key));
     }
-    codeForm->addRow(option(kResponseKey), m_response);
+    addRow(codeForm, option(kResponseKey), m_response);
     for (std::size_t i = 0; i < m_toneBoxes.size(); ++i) {
         auto* box = new FilteredLineEdit(ToneCharacters);
         box->setObjectName(QStringLiteral("Tone%1").arg(QLatin1Char(kToneBoxNames[i])));
@@ -132,7 +138,7 @@ TwoToneDialog::TwoToneDialog(AppContext& context, Prompter& /*prompter*/, QWidge
             box->setText(QString::fromStdString(ToneBoxTextOnLeave(box->text().toStdString())));
         });
         m_toneBoxes[i] = box;
-        codeForm->addRow(QString(QLatin1Char(kToneBoxNames[i])) + option(kHertzKey), box);
+        addRow(codeForm, QString(QLatin1Char(kToneBoxNames[i])) + option(kHertzKey), box);
     }
 
     m_tabs->addTab(callsPage, option(kCallsPageKey));
@@ -164,6 +170,10 @@ TwoToneDialog::~TwoToneDialog() {
     for (FilteredLineEdit* box : findChildren<FilteredLineEdit*>()) {
         box->disconnect(this);
     }
+}
+
+std::vector<std::pair<QString, QString>> TwoToneDialog::shownItems() const {
+    return ShownRows(m_shownRows, m_context.text);
 }
 
 void TwoToneDialog::showRecord() {

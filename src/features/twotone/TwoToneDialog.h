@@ -3,10 +3,14 @@
 #include "features/twotone/TwoToneSettings.h"
 
 #include <QDialog>
+#include <QString>
 #include <array>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QPushButton;
 class QTabWidget;
 
@@ -31,6 +35,11 @@ public:
     const TwoToneSettings& workingCopy() const { return m_copy; }
     TwoToneEntryView* grid() const { return m_grid; }
     TwoToneEntryModel* gridModel() const { return m_model; }
+    // The labels and shown texts of the controls of both pages (timing lists, side tone, then
+    // format, response and the tones A-D), for the printed report; the entry grid is not among
+    // them (its model gives its rows). The side-tone box gives its caption and the report's
+    // ON/OFF text; a disabled tone box still gives what it shows.
+    std::vector<std::pair<QString, QString>> shownItems() const;
 
 private:
     void showRecord();
@@ -52,6 +61,9 @@ private:
     TwoToneEntryView* m_grid;
     QPushButton* m_ok;
     QPushButton* m_cancel;
+    // Label and control of every row of both pages, in reading order (no label for the check
+    // box).
+    std::vector<std::pair<QLabel*, QWidget*>> m_shownRows;
 };
 
 // Opens the 2-Tone dialog modally; true when OK changed the configuration (the record or a
