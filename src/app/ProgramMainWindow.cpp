@@ -13,6 +13,7 @@
 #include "features/option/OptionDialog.h"
 #include "features/scan/ScanDialog.h"
 #include "features/twotone/TwoToneDialog.h"
+#include "print/PrintItemDialog.h"
 
 #include <QEventLoop>
 #include <filesystem>
@@ -157,6 +158,10 @@ bool ProgramMainWindow::writeFiles() {
 
 void ProgramMainWindow::showFileError() {
     context().prompter().tell(this, BuiltIn(context().text, builtin::kFileError));
+}
+
+void ProgramMainWindow::printSelection() {
+    OpenPrintItemDialog(this, context(), context().prompter());
 }
 
 // ---- Settings and password ----------------------------------------------------------------

@@ -26,6 +26,7 @@ protected:
     void openFile() override;
     bool saveFile() override;
     void saveFileAs() override;
+    void printSelection() override;
     void openPortDialog() override;
     void openPasswordDialog() override;
     void readRadio() override;

@@ -29,6 +29,12 @@ Commands:
                                      turn a radio image into a configuration, as a read
                                      from a radio reporting that band would
   show FILE.dat                      print the band, the channels and the main settings
+  report FILE.dat -o REPORT.pdf [--items 0,3,4,...] [--language 1|2|3]
+                                     the printed report as a PDF file: the items of the
+                                     print dialog (0 channels, 3 option, 4 DTMF, 5 2-Tone,
+                                     6 5-Tone, 7 book, 8 embedded message, 9 alert; all by
+                                     default) in English (1), Simplified (2) or Traditional
+                                     Chinese (3)
   read --port P -o FILE.dat [--image-out IMAGE.bin]
                                      read the radio into a configuration
   write FILE.dat --port P            write a configuration to the radio
@@ -36,7 +42,8 @@ Commands:
 
 Options for every command:
   --program-folder DIR   the folder whose "Init" folder holds the initial configurations
-                         (default: the folder of this program)
+                         (default: the folder of this program); the report takes its
+                         language files from its "language" folder
   --factory-fres N       take an initial file's whole channel table when N is not 0
 
 Options for the radio commands:
@@ -128,6 +135,10 @@ Options Parse(const std::vector<std::string>& args, const std::filesystem::path&
             options.settingsFile = value();
         } else if (arg == "--retries") {
             options.retries = NumberArgument(arg, value());
+        } else if (arg == "--items") {
+            options.items = value();
+        } else if (arg == "--language") {
+            options.language = NumberArgument(arg, value());
         } else if (arg.size() > 1 && arg[0] == '-') {
             throw UsageError("unknown option " + arg);
         } else {
@@ -323,6 +334,9 @@ int Run(const std::vector<std::string>& args, const std::filesystem::path& progr
         if (command == "show") {
             return CommandShow(options, out);
         }
+        if (command == "report") {
+            return CommandReport(options, out, err);
+        }
         if (command == "read") {
             return CommandRead(options, out, err);
         }
@@ -336,6 +350,17 @@ int Run(const std::vector<std::string>& args, const std::filesystem::path& progr
     } catch (const std::exception& error) {
         err << "kpt740-cli: " << error.what() << '\n';
         return 1;
+    }
+}
+
+bool NeedsWidgets(const std::vector<std::string>& args) {
+    try {
+        const Options options = Parse(args, {});
+        return !options.help && !options.positional.empty() &&
+               options.positional.front() == "report";
+    } catch (const std::exception&) {
+        // The command itself reports the faulty command line.
+        return false;
     }
 }
 

@@ -12,4 +12,8 @@ namespace kpt740::cli {
 int Run(const std::vector<std::string>& args, const std::filesystem::path& programFolder,
         std::ostream& out, std::ostream& err);
 
+// True for a command line that needs the widgets (the report): the program then starts a
+// widget application instead of a console one.
+bool NeedsWidgets(const std::vector<std::string>& args);
+
 } // namespace kpt740::cli

@@ -25,6 +25,9 @@ struct Options {
     std::optional<std::string> imageOut;
     std::optional<std::filesystem::path> settingsFile;
     int retries = 2;
+    // The report.
+    std::optional<std::string> items;
+    std::optional<int> language;
 };
 
 // The settings file with the port map: --settings, else "language/mysetup.ini" of the program.
@@ -35,6 +38,9 @@ class UsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// The printed report as a PDF file.
+int CommandReport(const Options& options, std::ostream& out, std::ostream& err);
 
 // The radio commands: read, write and info.
 int CommandRead(const Options& options, std::ostream& out, std::ostream& err);

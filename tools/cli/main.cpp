@@ -1,16 +1,28 @@
 #include "CliCommands.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <iostream>
+#include <memory>
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName("kpt740-cli");
-    QCoreApplication::setApplicationVersion("1.0.0");
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
         args.emplace_back(argv[i]);
     }
+    // The report loads the program's dialogs without showing them and lays out its pages with
+    // fonts: only that command starts the widgets, on no display unless one is chosen.
+    std::unique_ptr<QCoreApplication> app;
+    if (kpt740::cli::NeedsWidgets(args)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        app = std::make_unique<QApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication::setApplicationName("kpt740-cli");
+    QCoreApplication::setApplicationVersion("1.0.0");
     const std::filesystem::path folder = QCoreApplication::applicationDirPath().toStdString();
     return kpt740::cli::Run(args, folder, std::cout, std::cerr);
 }
