@@ -135,6 +135,8 @@ private:
         ++m_pages;
         drawHeader();
         const QFont plain = font();
+        // Half a line apart from the header, so the title does not read as a fourth header line.
+        y += pitch(plain) / 2;
         text(x(kSectionTitleX), y, plain, elided(m_title, plain, m_width - x(kSectionTitleX)));
         // The title's own line break and one empty line.
         y += 2 * pitch(plain);
@@ -490,6 +492,18 @@ void FiveTone(Pager& pager, const ReportSection& section, const QString& codeLis
     }
 }
 
+// Label/value lines, then the dialog's grid when it has one (the 2-Tone entries).
+void LinesAndTable(Pager& pager, const ReportSection& section) {
+    const QFont font = pager.font();
+    Pairs(pager, font, section.pairs, ValueColumn(pager, font, section.pairs));
+    if (!section.table.headings.empty() || !section.table.rows.empty()) {
+        const double pitch = pager.pitch(font);
+        pager.y += pitch;
+        Table(pager, font, pitch, section.table,
+              TableColumns(pager, font, section.table, pager.x(kLabelX)));
+    }
+}
+
 // The book in three groups of columns; the whole book is meant for one page, so the font
 // shrinks until the heading and every row fit the page's height and each text its column.
 void Book(Pager& pager, const ReportSection& section) {
@@ -564,8 +578,7 @@ std::optional<int> ReportPrinter::print(QPagedPaintDevice& device,
             Book(pager, section);
             break;
         default:
-            Pairs(pager, pager.font(), section.pairs,
-                  ValueColumn(pager, pager.font(), section.pairs));
+            LinesAndTable(pager, section);
             break;
         }
     }

@@ -171,6 +171,28 @@ TEST_F(ReportPrinterTest, ChannelSectionPutsFiveChannelsOnEachPage) {
     }
 }
 
+// A dialog with a grid (2-Tone) prints its lines and then the grid under its headings.
+TEST_F(ReportPrinterTest, LinesAreFollowedByTheDialogsGrid) {
+    ReportSection section;
+    section.item = PrintItem::TwoTone;
+    section.title = QStringLiteral("2-Tone");
+    section.pairs = {{QStringLiteral("Tone Gap (ms)"), QStringLiteral("0")}};
+    section.table.headings = {QStringLiteral("No."), QStringLiteral("Tone A"),
+                              QStringLiteral("Tone B"), QStringLiteral("Entry Name")};
+    for (int row = 0; row < 32; ++row) {
+        section.table.rows.push_back({QString::number(row + 1), QStringLiteral("321.7"),
+                                      QStringLiteral("928.1"), QStringLiteral("ENT%1").arg(row)});
+    }
+    ASSERT_EQ(print({section}, QStringLiteral("twotone.pdf")), 1);
+    const QString page = PdfPages(pdf(QStringLiteral("twotone.pdf"))).value(0);
+    EXPECT_TRUE(page.contains(QRegularExpression(QStringLiteral("Tone Gap \\(ms\\)\\s+0\\b"))));
+    EXPECT_TRUE(page.contains(
+        QRegularExpression(QStringLiteral("No\\.\\s+Tone A\\s+Tone B\\s+Entry Name"))));
+    EXPECT_TRUE(page.contains(
+        QRegularExpression(QStringLiteral("\\b32\\s+321\\.7\\s+928\\.1\\s+ENT31\\b"))));
+    EXPECT_LT(page.indexOf(QStringLiteral("Tone Gap")), page.indexOf(QStringLiteral("Entry Name")));
+}
+
 TEST_F(ReportPrinterTest, PageNumbersRunAcrossSectionsAndEverySectionStartsANewPage) {
     const std::vector<ReportSection> sections{
         ChannelSection(7),

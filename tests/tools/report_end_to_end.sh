@@ -58,6 +58,13 @@ check "bad language" fails_with_one_line "$cli" report "${opts[@]}" a.dat -o x.p
 check "missing output" fails_with_one_line "$cli" report "${opts[@]}" a.dat
 check "unwritable output" fails_with_one_line "$cli" report "${opts[@]}" a.dat -o no/such/x.pdf
 check "nothing written on failure" test ! -e x.pdf
+mkdir -p no-language
+check "missing language file" fails_with_one_line "$cli" report --program-folder no-language a.dat -o x.pdf
+check "language file named" grep -q 'language file' err.txt
+check "nothing written without texts" test ! -e x.pdf
+# Without --program-folder the program finds the language files as the GUI does.
+check "default program folder" "$cli" report a.dat -o default.pdf --items 0
+check "labels from the language file" sh -c "pdftotext -layout default.pdf - | grep -q 'RX Freq'"
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed"

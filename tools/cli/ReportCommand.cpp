@@ -4,6 +4,7 @@
 #include "print/ReportJob.h"
 
 #include <QString>
+#include <filesystem>
 #include <ostream>
 #include <sstream>
 
@@ -79,6 +80,13 @@ int CommandReport(const Options& options, std::ostream& out, std::ostream& err) 
     environment.ports = std::make_shared<NoPortLister>();
     AppContext context(std::move(environment));
     context.setLanguage(language);
+    // Without its language file every label of the report would be empty.
+    const std::filesystem::path languageFile =
+        context.text.folder() / LanguageFileName(context.languageIndex());
+    if (std::error_code error; !std::filesystem::is_regular_file(languageFile, error)) {
+        throw std::runtime_error("cannot find the language file " + languageFile.string() +
+                                 " (see --program-folder)");
+    }
     Workspace& workspace = context.workspace;
     workspace.setOptions({options.programFolder, options.factoryFres});
     workspace.embedded = DefaultEmbeddedInfo(context.environment.today);

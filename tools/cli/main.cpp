@@ -1,4 +1,5 @@
 #include "CliCommands.h"
+#include "app/ProgramFolder.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -23,6 +24,12 @@ int main(int argc, char* argv[]) {
     }
     QCoreApplication::setApplicationName("kpt740-cli");
     QCoreApplication::setApplicationVersion("1.0.0");
-    const std::filesystem::path folder = QCoreApplication::applicationDirPath().toStdString();
+    // The program folder as the GUI finds it: beside this program, else the installed data
+    // folder, else (in the build tree) the GUI's folder.
+    const std::filesystem::path own = QCoreApplication::applicationDirPath().toStdString();
+    std::filesystem::path folder = kpt740::LocateProgramFolder(own, KPT740_CLI_DATA_RELATIVE);
+    if (folder == own) {
+        folder = kpt740::LocateProgramFolder(own, KPT740_CLI_BUILD_RELATIVE);
+    }
     return kpt740::cli::Run(args, folder, std::cout, std::cerr);
 }
