@@ -3,11 +3,14 @@
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
 #include "app/StartUp.h"
+#include "print/ReportJob.h"
+#include "print/ReportPrinter.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <filesystem>
@@ -87,6 +90,38 @@ void ShowListByDataAndPaint(benchmark::State& state) {
     }
 }
 BENCHMARK(ShowListByDataAndPaint)->Unit(benchmark::kMillisecond);
+
+// What the report prints, every item ticked, every channel position in use: each section's
+// dialog is loaded unseen (one channel dialog per channel).
+void CollectFullReport(benchmark::State& state) {
+    AppContext context(BenchEnvironment());
+    RunStartUpSequence(context);
+    FillAllPositions(context.workspace.working.Channels);
+    PrintSelection all{};
+    all.fill(true);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CollectReportDocument(context, context.prompter(), all));
+    }
+}
+BENCHMARK(CollectFullReport)->Unit(benchmark::kMillisecond);
+
+// The same document laid out into a PDF file (41 channel pages and the other sections).
+void FullReportToPdf(benchmark::State& state) {
+    AppContext context(BenchEnvironment());
+    RunStartUpSequence(context);
+    FillAllPositions(context.workspace.working.Channels);
+    PrintSelection all{};
+    all.fill(true);
+    const ReportDocument document = CollectReportDocument(context, context.prompter(), all);
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("report.pdf"));
+    int pages = 0;
+    for (auto _ : state) {
+        pages = PrintReportToPdf(ReportPrinter(), document, path).value_or(-1);
+    }
+    state.counters["pages"] = pages;
+}
+BENCHMARK(FullReportToPdf)->Unit(benchmark::kMillisecond);
 
 // From the start of the program to the main window shown, without the splash's wait.
 void StartUpToMainWindowShown(benchmark::State& state) {
