@@ -43,6 +43,18 @@ inline std::string ReadFile(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
+// The program's own language files in `languageFolder`, for tests of what the real texts show.
+inline void UseRealLanguageFiles(const std::filesystem::path& languageFolder) {
+    const std::filesystem::path source =
+        (std::filesystem::path(KPT740_TEST_DATA_DIR) / ".." / ".." / "resources" / "language")
+            .lexically_normal();
+    std::filesystem::create_directories(languageFolder);
+    for (const char* name : {"english.ini", "chinese.ini", "tchinese.ini"}) {
+        std::filesystem::copy_file(source / name, languageFolder / name,
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+}
+
 inline std::string TestLanguageFile(int languageIndex) {
     std::string text = "[OTHER]\n20=DejaVu Sans\n21=10\n";
     for (const int id : ShellTextIds()) {

@@ -52,22 +52,11 @@ public:
     int previews = 0;
 };
 
-// The program's own language files, so that the report shows its real captions.
-void UseRealLanguageFiles(const std::filesystem::path& languageFolder) {
-    const std::filesystem::path source =
-        (std::filesystem::path(KPT740_TEST_DATA_DIR) / ".." / ".." / "resources" / "language")
-            .lexically_normal();
-    for (const char* name : {"english.ini", "chinese.ini", "tchinese.ini"}) {
-        std::filesystem::copy_file(source / name, languageFolder / name,
-                                   std::filesystem::copy_options::overwrite_existing);
-    }
-}
-
 class PrintItemDialogTest : public test::AppTest {
 protected:
     void SetUp() override {
         test::AppTest::SetUp();
-        UseRealLanguageFiles(languageFolder());
+        test::UseRealLanguageFiles(languageFolder());
         context = std::make_unique<AppContext>(environment());
         RunStartUpSequence(*context);
         dialogs.outputFile = dir.filePath(QStringLiteral("printed.pdf"));

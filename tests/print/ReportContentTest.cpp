@@ -20,17 +20,6 @@ namespace {
 
 constexpr int kBand = 49;
 
-// The program's own language files, so the dialogs show their real texts.
-void UseRealLanguageFiles(const std::filesystem::path& languageFolder) {
-    const std::filesystem::path source =
-        (std::filesystem::path(KPT740_TEST_DATA_DIR) / ".." / ".." / "resources" / "language")
-            .lexically_normal();
-    for (const char* name : {"english.ini", "chinese.ini", "tchinese.ini"}) {
-        std::filesystem::copy_file(source / name, languageFolder / name,
-                                   std::filesystem::copy_options::overwrite_existing);
-    }
-}
-
 PrintSelection Only(std::initializer_list<PrintItem> items) {
     PrintSelection selection{};
     for (const PrintItem item : items) {
@@ -68,7 +57,7 @@ class ReportContentTest : public test::AppTest {
 protected:
     void SetUp() override {
         test::AppTest::SetUp();
-        UseRealLanguageFiles(languageFolder());
+        test::UseRealLanguageFiles(languageFolder());
         context = std::make_unique<AppContext>(environment());
         RunStartUpSequence(*context);
         SetBandFromFile(context->workspace.identity, kBand);

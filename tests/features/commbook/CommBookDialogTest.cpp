@@ -19,21 +19,11 @@ namespace {
 
 using namespace std::string_literals;
 
-void UseRealLanguageFiles(const std::filesystem::path& languageFolder) {
-    const std::filesystem::path source =
-        (std::filesystem::path(KPT740_TEST_DATA_DIR) / ".." / ".." / "resources" / "language")
-            .lexically_normal();
-    for (const char* name : {"english.ini", "chinese.ini", "tchinese.ini"}) {
-        std::filesystem::copy_file(source / name, languageFolder / name,
-                                   std::filesystem::copy_options::overwrite_existing);
-    }
-}
-
 class CommBookDialogTest : public test::AppTest {
 protected:
     void SetUp() override {
         test::AppTest::SetUp();
-        UseRealLanguageFiles(languageFolder());
+        test::UseRealLanguageFiles(languageFolder());
         context = std::make_unique<AppContext>(environment());
         RunStartUpSequence(*context);
     }

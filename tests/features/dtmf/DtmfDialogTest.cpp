@@ -20,17 +20,6 @@
 namespace kpt740 {
 namespace {
 
-// The program's own language files, so the dialog shows its real texts.
-void UseRealLanguageFiles(const std::filesystem::path& languageFolder) {
-    const std::filesystem::path source =
-        (std::filesystem::path(KPT740_TEST_DATA_DIR) / ".." / ".." / "resources" / "language")
-            .lexically_normal();
-    for (const char* name : {"english.ini", "chinese.ini", "tchinese.ini"}) {
-        std::filesystem::copy_file(source / name, languageFolder / name,
-                                   std::filesystem::copy_options::overwrite_existing);
-    }
-}
-
 // Runs `answer` on the next modal dialog of type T once it is open; a modal dialog of another
 // type, or none within two seconds, is rejected so that a broken test cannot hang.
 template <class T> void AnswerModal(std::function<void(T*)> answer) {
@@ -58,7 +47,7 @@ class DtmfDialogTest : public test::AppTest {
 protected:
     void SetUp() override {
         test::AppTest::SetUp();
-        UseRealLanguageFiles(languageFolder());
+        test::UseRealLanguageFiles(languageFolder());
         context = std::make_unique<AppContext>(environment());
         RunStartUpSequence(*context);
     }
