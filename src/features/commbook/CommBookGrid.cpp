@@ -1,9 +1,9 @@
 #include "features/commbook/CommBookGrid.h"
 
+#include "app/FilteredLineEdit.h"
 #include "app/GridLook.h"
 #include "core/FixedText.h"
 #include "features/commbook/CommBookEditing.h"
-#include "features/dtmf/FilteredLineEdit.h"
 
 #include <QKeyEvent>
 

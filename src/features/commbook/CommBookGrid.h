@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/FilteredLineEdit.h"
 #include "features/commbook/CommBook.h"
-#include "features/dtmf/FilteredLineEdit.h"
 
 #include <QAbstractTableModel>
 #include <QPersistentModelIndex>

@@ -1,13 +1,13 @@
 #include "features/dtmf/DtmfDialog.h"
 
 #include "app/AppContext.h"
+#include "app/FilteredLineEdit.h"
 #include "app/Localisation.h"
 #include "app/Prompter.h"
 #include "core/Encodings.h"
 #include "features/dtmf/DtmfCallRules.h"
 #include "features/dtmf/DtmfSettings.h"
 #include "features/dtmf/DtmfSpecialDialog.h"
-#include "features/dtmf/FilteredLineEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "features/dtmf/DtmfSpecialDialog.h"
 
+#include "app/FilteredLineEdit.h"
 #include "app/Localisation.h"
 #include "features/dtmf/DtmfCallRules.h"
-#include "features/dtmf/FilteredLineEdit.h"
 #include "text/LanguageText.h"
 
 #include <QComboBox>

@@ -1,11 +1,11 @@
 #include "features/twotone/TwoToneDialog.h"
 
 #include "app/AppContext.h"
+#include "app/FilteredLineEdit.h"
 #include "app/Localisation.h"
 #include "app/Prompter.h"
 #include "config/Configuration.h"
 #include "core/StoredRecord.h"
-#include "features/dtmf/FilteredLineEdit.h"
 #include "features/twotone/TwoToneGrid.h"
 #include "features/twotone/TwoToneRules.h"
 

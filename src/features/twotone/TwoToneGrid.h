@@ -1,6 +1,6 @@
 #pragma once
 
-#include "features/dtmf/FilteredLineEdit.h"
+#include "app/FilteredLineEdit.h"
 #include "features/twotone/TwoToneRules.h"
 #include "features/twotone/TwoToneSettings.h"
 

@@ -1,12 +1,12 @@
 #include "features/commbook/CommBookDialog.h"
 
 #include "app/AppTestSupport.h"
+#include "app/FilteredLineEdit.h"
 #include "app/StartUp.h"
 #include "core/RadioImage.h"
 #include "features/commbook/BookFile.h"
 #include "features/commbook/CommBookCodec.h"
 #include "features/commbook/CommBookGrid.h"
-#include "features/dtmf/FilteredLineEdit.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -1,11 +1,11 @@
 #include "features/dtmf/DtmfDialog.h"
 
 #include "app/AppTestSupport.h"
+#include "app/FilteredLineEdit.h"
 #include "app/StartUp.h"
 #include "core/StoredRecord.h"
 #include "features/dtmf/DtmfSettings.h"
 #include "features/dtmf/DtmfSpecialDialog.h"
-#include "features/dtmf/FilteredLineEdit.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 #include "features/twotone/TwoToneDialog.h"
 
 #include "app/AppTestSupport.h"
+#include "app/FilteredLineEdit.h"
 #include "app/StartUp.h"
 #include "core/ChannelRecord.h"
-#include "features/dtmf/FilteredLineEdit.h"
 #include "features/twotone/TwoToneGrid.h"
 #include "features/twotone/TwoToneRules.h"
 

@@ -1,4 +1,4 @@
-#include "features/dtmf/FilteredLineEdit.h"
+#include "app/FilteredLineEdit.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
