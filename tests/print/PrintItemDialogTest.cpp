@@ -1,6 +1,6 @@
 #include "print/PrintItemDialog.h"
 
-#include "PdfInspection.h"
+#include "PdfText.h"
 #include "app/AppTestSupport.h"
 #include "app/BuiltInTexts.h"
 #include "app/ProgramMainWindow.h"

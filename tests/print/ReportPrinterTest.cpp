@@ -1,6 +1,6 @@
 #include "print/ReportPrinter.h"
 
-#include "PdfInspection.h"
+#include "PdfText.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,9 +5,9 @@
 #include "app/Localisation.h"
 #include "app/Prompter.h"
 #include "core/Encodings.h"
+#include "features/dtmf/DtmfCallComposer.h"
 #include "features/dtmf/DtmfCallRules.h"
 #include "features/dtmf/DtmfSettings.h"
-#include "features/dtmf/DtmfSpecialDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -432,7 +432,7 @@ void DtmfDialog::commandSpecial() {
     if (m_curDtmfEditId > kEndBox) {
         return;
     }
-    DtmfSpecialDialog special(m_context.text, currentSeparator(), m_ownId->text(), this);
+    DtmfCallComposer special(m_context.text, currentSeparator(), m_ownId->text(), this);
     if (special.exec() == QDialog::Accepted) {
         putSpecialCall(special.composedCall());
     }

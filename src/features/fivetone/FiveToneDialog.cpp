@@ -6,8 +6,8 @@
 #include "app/Prompter.h"
 #include "config/Configuration.h"
 #include "features/alert/AlertRules.h"
+#include "features/fivetone/FiveToneCallComposer.h"
 #include "features/fivetone/FiveToneCodeStrings.h"
-#include "features/fivetone/FiveToneSpecialCallDialog.h"
 #include "features/fivetone/FiveToneStandards.h"
 #include "features/fivetone/FiveToneTextBox.h"
 
@@ -548,7 +548,7 @@ void FiveToneDialog::openSpecialCall(int target) {
     if (target == kFiveToneSpecialCallList) {
         m_codeView->commitOpenEditor();
     }
-    FiveToneSpecialCallDialog dialog(*this, target, m_context.text, m_prompter, this);
+    FiveToneCallComposer dialog(*this, target, m_context.text, m_prompter, this);
     dialog.exec();
 }
 

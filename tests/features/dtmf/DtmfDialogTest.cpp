@@ -4,8 +4,8 @@
 #include "app/FilteredLineEdit.h"
 #include "app/StartUp.h"
 #include "core/StoredRecord.h"
+#include "features/dtmf/DtmfCallComposer.h"
 #include "features/dtmf/DtmfSettings.h"
-#include "features/dtmf/DtmfSpecialDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -224,8 +224,8 @@ TEST_F(DtmfDialogTest, ClosingWithTheFocusInTheIdBoxIsSafe) {
         ASSERT_TRUE(child<FilteredLineEdit>(*dialog, "OwnId")->hasFocus());
     }
     {
-        auto special = std::make_unique<DtmfSpecialDialog>(context->text, QLatin1Char('*'),
-                                                           QStringLiteral("456"));
+        auto special = std::make_unique<DtmfCallComposer>(context->text, QLatin1Char('*'),
+                                                          QStringLiteral("456"));
         showActive(*special);
         child<FilteredLineEdit>(*special, "CalledCode")->setFocus();
     }
@@ -275,7 +275,7 @@ TEST_F(DtmfDialogTest, SpecialCallGoesIntoTheBoxLastFocused) {
     EXPECT_EQ(dialog.CurDTMFEditID(), DtmfDialog::kEndBox);
 
     bool composerSeen = false;
-    AnswerModal<DtmfSpecialDialog>([&composerSeen](DtmfSpecialDialog* special) {
+    AnswerModal<DtmfCallComposer>([&composerSeen](DtmfCallComposer* special) {
         composerSeen = true;
         auto* code = special->findChild<FilteredLineEdit*>(QStringLiteral("CalledCode"));
         code->setText(QStringLiteral("5"));
@@ -294,7 +294,7 @@ TEST_F(DtmfDialogTest, SpecialCallGoesIntoTheBoxLastFocused) {
     QTimer guard;
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, [&opened] {
-        if (auto* special = qobject_cast<DtmfSpecialDialog*>(QApplication::activeModalWidget())) {
+        if (auto* special = qobject_cast<DtmfCallComposer*>(QApplication::activeModalWidget())) {
             opened = true;
             special->reject();
         }
@@ -306,7 +306,7 @@ TEST_F(DtmfDialogTest, SpecialCallGoesIntoTheBoxLastFocused) {
 
 TEST_F(DtmfDialogTest, ComposerBuildsAniAndPttIdCalls) {
     {
-        DtmfSpecialDialog special(context->text, QLatin1Char('#'), QStringLiteral("456"));
+        DtmfCallComposer special(context->text, QLatin1Char('#'), QStringLiteral("456"));
         showActive(special);
         auto* code = child<FilteredLineEdit>(special, "CalledCode");
         EXPECT_EQ(code->text(), QStringLiteral("000"));
@@ -318,7 +318,7 @@ TEST_F(DtmfDialogTest, ComposerBuildsAniAndPttIdCalls) {
         EXPECT_EQ(special.composedCall(), QStringLiteral("123#456"));
     }
     {
-        DtmfSpecialDialog special(context->text, QLatin1Char('*'), QStringLiteral("456"));
+        DtmfCallComposer special(context->text, QLatin1Char('*'), QStringLiteral("456"));
         special.show();
         child<QComboBox>(special, "CallTypeList")->setCurrentIndex(1);
         EXPECT_FALSE(child<QGroupBox>(special, "CalledFrame")->isVisible());

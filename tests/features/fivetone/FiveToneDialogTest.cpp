@@ -3,8 +3,8 @@
 #include "app/AppContext.h"
 #include "app/AppTestSupport.h"
 #include "features/alert/AlertRules.h"
+#include "features/fivetone/FiveToneCallComposer.h"
 #include "features/fivetone/FiveToneCodeStrings.h"
-#include "features/fivetone/FiveToneSpecialCallDialog.h"
 #include "features/fivetone/FiveToneTextBox.h"
 
 #include <QApplication>
@@ -298,8 +298,7 @@ TEST_F(FiveToneDialogTest, SpecialCallsRowsShowDataCallsAniAndPttId) {
 
     dialog.codeListView().setCurrentIndex(model.index(3, 5));
     {
-        FiveToneSpecialCallDialog special(dialog, kFiveToneSpecialCallList, context->text,
-                                          *prompter);
+        FiveToneCallComposer special(dialog, kFiveToneSpecialCallList, context->text, *prompter);
         EXPECT_EQ(child<QComboBox>(special, "CodeNumberList")->currentText(), "3");
         EXPECT_EQ(child<FiveToneTextBox>(special, "DataIdBox")->text(), "12345");
         QTest::keyClicks(child<FiveToneTextBox>(special, "MessageBox"), "o k");
@@ -312,8 +311,7 @@ TEST_F(FiveToneDialogTest, SpecialCallsRowsShowDataCallsAniAndPttId) {
     EXPECT_EQ(dialog.workingCopy().codes[3].digits.value(), "E1E2345E4F4B");
 
     {
-        FiveToneSpecialCallDialog special(dialog, kFiveToneSpecialCallList, context->text,
-                                          *prompter);
+        FiveToneCallComposer special(dialog, kFiveToneSpecialCallList, context->text, *prompter);
         child<QComboBox>(special, "CodeNumberList")->setCurrentIndex(4);
         child<QComboBox>(special, "CallTypeList")->setCurrentIndex(1);
         EXPECT_TRUE(child<QGroupBox>(special, "AniFrame")->isVisibleTo(&special));
@@ -328,8 +326,7 @@ TEST_F(FiveToneDialogTest, SpecialCallsRowsShowDataCallsAniAndPttId) {
     EXPECT_EQ(dialog.workingCopy().aniSeparator, 10);
 
     {
-        FiveToneSpecialCallDialog special(dialog, kFiveToneSpecialCallList, context->text,
-                                          *prompter);
+        FiveToneCallComposer special(dialog, kFiveToneSpecialCallList, context->text, *prompter);
         child<QComboBox>(special, "CodeNumberList")->setCurrentIndex(6);
         child<QComboBox>(special, "CallTypeList")->setCurrentIndex(2);
         child<QComboBox>(special, "SeparatorList")->setCurrentIndex(0);
@@ -354,8 +351,7 @@ TEST_F(FiveToneDialogTest, SpecialCallsRowsShowDataCallsAniAndPttId) {
 TEST_F(FiveToneDialogTest, SpecialCallIntoAPttIdBoxAndItsRefusals) {
     FiveToneDialog dialog(*context, *prompter);
     {
-        FiveToneSpecialCallDialog special(dialog, kFiveToneSpecialCallBegin, context->text,
-                                          *prompter);
+        FiveToneCallComposer special(dialog, kFiveToneSpecialCallBegin, context->text, *prompter);
         EXPECT_FALSE(child<QComboBox>(special, "CodeNumberList")->isVisibleTo(&special));
         child<QComboBox>(special, "CallTypeList")->setCurrentIndex(1);
         child<QComboBox>(special, "SeparatorList")->setCurrentIndex(0);
@@ -366,7 +362,7 @@ TEST_F(FiveToneDialogTest, SpecialCallIntoAPttIdBoxAndItsRefusals) {
               NormalizeCode("1234554321", "54321"));
     EXPECT_EQ(dialog.workingCopy().aniSeparator, 0);
 
-    FiveToneSpecialCallDialog special(dialog, kFiveToneSpecialCallEnd, context->text, *prompter);
+    FiveToneCallComposer special(dialog, kFiveToneSpecialCallEnd, context->text, *prompter);
     auto* id = child<FiveToneTextBox>(special, "DataIdBox");
     id->setText(QStringLiteral("12"));
     special.commandOk();

@@ -14,12 +14,12 @@ class LanguageText;
 
 // The special-call composer: builds an ANI call (called code, separator, own ID) or a PTT-ID
 // call (separator, own ID) from the DTMF dialog's current separator and own ID.
-class DtmfSpecialDialog final : public QDialog {
+class DtmfCallComposer final : public QDialog {
     Q_OBJECT
 public:
-    DtmfSpecialDialog(const LanguageText& text, QChar separator, QString ownId,
-                      QWidget* parent = nullptr);
-    ~DtmfSpecialDialog() override;
+    DtmfCallComposer(const LanguageText& text, QChar separator, QString ownId,
+                     QWidget* parent = nullptr);
+    ~DtmfCallComposer() override;
 
     // The call composed on OK (empty until then).
     const QString& composedCall() const { return m_composed; }

@@ -1,4 +1,4 @@
-#include "features/fivetone/FiveToneSpecialCallDialog.h"
+#include "features/fivetone/FiveToneCallComposer.h"
 
 #include "app/Localisation.h"
 #include "app/Prompter.h"
@@ -44,9 +44,9 @@ QFormLayout* Form() {
 
 } // namespace
 
-FiveToneSpecialCallDialog::FiveToneSpecialCallDialog(FiveToneDialog& host, int target,
-                                                     const LanguageText& text, Prompter& prompter,
-                                                     QWidget* parent)
+FiveToneCallComposer::FiveToneCallComposer(FiveToneDialog& host, int target,
+                                           const LanguageText& text, Prompter& prompter,
+                                           QWidget* parent)
     : QDialog(parent), m_host(host), m_target(target), m_text(text), m_prompter(prompter) {
     setObjectName(QStringLiteral("Frm5ToneSpecialCall"));
     setWindowTitle(option(60062));
@@ -129,22 +129,22 @@ FiveToneSpecialCallDialog::FiveToneSpecialCallDialog(FiveToneDialog& host, int t
     callTypeChosen(0);
 
     connect(m_callType, &QComboBox::currentIndexChanged, this,
-            &FiveToneSpecialCallDialog::callTypeChosen);
+            &FiveToneCallComposer::callTypeChosen);
     connect(m_dataId, &FiveToneTextBox::left, this, [this] { idLeft(m_dataId); });
     connect(m_aniId, &FiveToneTextBox::left, this, [this] { idLeft(m_aniId); });
-    connect(m_ok, &QPushButton::clicked, this, &FiveToneSpecialCallDialog::commandOk);
+    connect(m_ok, &QPushButton::clicked, this, &FiveToneCallComposer::commandOk);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QString FiveToneSpecialCallDialog::option(int id) const {
+QString FiveToneCallComposer::option(int id) const {
     return QString::fromStdString(m_text.option(id));
 }
 
-void FiveToneSpecialCallDialog::resetSeparator() {
+void FiveToneCallComposer::resetSeparator() {
     m_separator->setCurrentIndex(SeparatorItemOf(m_host.workingCopy().aniSeparator));
 }
 
-void FiveToneSpecialCallDialog::callTypeChosen(int type) {
+void FiveToneCallComposer::callTypeChosen(int type) {
     m_dataFrame->hide();
     m_aniFrame->hide();
     resetSeparator();
@@ -156,11 +156,11 @@ void FiveToneSpecialCallDialog::callTypeChosen(int type) {
     }
 }
 
-void FiveToneSpecialCallDialog::tellIdTooShort() {
+void FiveToneCallComposer::tellIdTooShort() {
     m_prompter.tell(this, QString::fromStdString(m_text.msg("900C")), MessageIcon::Warning);
 }
 
-void FiveToneSpecialCallDialog::idLeft(const FiveToneTextBox* box) {
+void FiveToneCallComposer::idLeft(const FiveToneTextBox* box) {
     if (m_closing || QApplication::focusWidget() == m_cancel) {
         return;
     }
@@ -169,12 +169,12 @@ void FiveToneSpecialCallDialog::idLeft(const FiveToneTextBox* box) {
     }
 }
 
-void FiveToneSpecialCallDialog::done(int result) {
+void FiveToneCallComposer::done(int result) {
     m_closing = true;
     QDialog::done(result);
 }
 
-void FiveToneSpecialCallDialog::commandOk() {
+void FiveToneCallComposer::commandOk() {
     const auto type = static_cast<FiveToneCallType>(std::clamp(m_callType->currentIndex(), 0, 2));
     const int separatorItem = m_separator->currentIndex();
     const char separator =

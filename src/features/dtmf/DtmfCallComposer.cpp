@@ -1,4 +1,4 @@
-#include "features/dtmf/DtmfSpecialDialog.h"
+#include "features/dtmf/DtmfCallComposer.h"
 
 #include "app/FilteredLineEdit.h"
 #include "app/Localisation.h"
@@ -27,8 +27,8 @@ QString OptionText(const LanguageText& text, int key) {
 
 } // namespace
 
-DtmfSpecialDialog::DtmfSpecialDialog(const LanguageText& text, QChar separator, QString ownId,
-                                     QWidget* parent)
+DtmfCallComposer::DtmfCallComposer(const LanguageText& text, QChar separator, QString ownId,
+                                   QWidget* parent)
     : QDialog(parent), m_separator(separator), m_ownId(std::move(ownId)),
       m_kind(new QComboBox(this)), m_frame(new QGroupBox(this)),
       m_code(new FilteredLineEdit(DigitsOnly, m_frame)), m_ok(new QPushButton(this)),
@@ -72,25 +72,25 @@ DtmfSpecialDialog::DtmfSpecialDialog(const LanguageText& text, QChar separator, 
     LocaliseForm(this, text);
     SetOkCancelCaptions(m_ok, m_cancel, text);
 
-    connect(m_kind, &QComboBox::currentIndexChanged, this, &DtmfSpecialDialog::kindChanged);
+    connect(m_kind, &QComboBox::currentIndexChanged, this, &DtmfCallComposer::kindChanged);
     connect(m_code, &FilteredLineEdit::focusLeft, this, [this] {
         m_code->setText(
             QString::fromStdString(PadWithZeros(m_code->text().toStdString(), kOwnIdDigits)));
     });
-    connect(m_ok, &QPushButton::clicked, this, &DtmfSpecialDialog::commandOk);
+    connect(m_ok, &QPushButton::clicked, this, &DtmfCallComposer::commandOk);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-DtmfSpecialDialog::~DtmfSpecialDialog() {
+DtmfCallComposer::~DtmfCallComposer() {
     // The code box may lose the focus while the base class destroys it.
     m_code->disconnect(this);
 }
 
-void DtmfSpecialDialog::kindChanged(int position) {
+void DtmfCallComposer::kindChanged(int position) {
     m_frame->setVisible(position == kAniPosition);
 }
 
-void DtmfSpecialDialog::commandOk() {
+void DtmfCallComposer::commandOk() {
     const SpecialCallKind kind =
         m_kind->currentIndex() == kAniPosition ? SpecialCallKind::Ani : SpecialCallKind::PttId;
     m_composed = QString::fromStdString(

@@ -17,12 +17,12 @@ class Prompter;
 // The special-call dialog of the 5-Tone dialog: builds a data call, an ANI code or a PTT-ID call
 // and places it into a row of the code list or into a PTT-ID code box of `host`; it also sets
 // the ANI separator of the working copy. Cancel changes nothing.
-class FiveToneSpecialCallDialog final : public QDialog {
+class FiveToneCallComposer final : public QDialog {
     Q_OBJECT
 public:
     // `target`: 0 a code-list row, 1 the PTT-ID begin box, 2 the PTT-ID end box.
-    FiveToneSpecialCallDialog(FiveToneDialog& host, int target, const LanguageText& text,
-                              Prompter& prompter, QWidget* parent = nullptr);
+    FiveToneCallComposer(FiveToneDialog& host, int target, const LanguageText& text,
+                         Prompter& prompter, QWidget* parent = nullptr);
 
     void commandOk();
 
