@@ -107,42 +107,7 @@ QWidget* CommBookDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
         parent);
     editor->setObjectName(QStringLiteral("BookEditor"));
     editor->setMaxLength(static_cast<int>(callId ? kCallIdSize : kBookNameSize));
-    editor->setAlignment(Qt::AlignCenter);
-    editor->setEnterMovesFocus(false);
-    m_editor = editor;
-    m_index = index;
-    emit editorShown(index.row() + 1, index.column());
-    return editor;
-}
-
-void CommBookDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
-    if (auto* edit = qobject_cast<FilteredLineEdit*>(editor)) {
-        edit->setText(index.data(Qt::EditRole).toString());
-        edit->selectAll();
-    }
-}
-
-void CommBookDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
-                                    const QModelIndex& index) const {
-    if (auto* edit = qobject_cast<FilteredLineEdit*>(editor)) {
-        model->setData(index, edit->text(), Qt::EditRole);
-    }
-}
-
-void CommBookDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) const {
-    if (editor == m_editor) {
-        m_editor = nullptr;
-        m_index = QPersistentModelIndex();
-    }
-    QStyledItemDelegate::destroyEditor(editor, index);
-}
-
-bool CommBookDelegate::commitOpenEditor(QAbstractItemModel* model) const {
-    if (m_editor == nullptr || !m_index.isValid()) {
-        return false;
-    }
-    setModelData(m_editor, model, m_index);
-    return true;
+    return opened(editor, index);
 }
 
 bool CommBookDelegate::eventFilter(QObject* object, QEvent* event) {

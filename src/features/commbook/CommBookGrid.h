@@ -1,12 +1,9 @@
 #pragma once
 
-#include "app/FilteredLineEdit.h"
+#include "app/LineEditDelegate.h"
 #include "features/commbook/CommBook.h"
 
 #include <QAbstractTableModel>
-#include <QPersistentModelIndex>
-#include <QPointer>
-#include <QStyledItemDelegate>
 #include <array>
 
 namespace kpt740 {
@@ -43,34 +40,16 @@ private:
 // The one in-place editor of the book grid: digits only and 5 characters in the call-ID
 // column, capitals, digits and blanks and 7 characters in the name column. Enter moves on as
 // Tab does. It remembers the editor it has open, so the dialog can commit that cell.
-class CommBookDelegate final : public QStyledItemDelegate {
+class CommBookDelegate final : public LineEditDelegate {
     Q_OBJECT
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using LineEditDelegate::LineEditDelegate;
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
-    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
-    void setModelData(QWidget* editor, QAbstractItemModel* model,
-                      const QModelIndex& index) const override;
-    void destroyEditor(QWidget* editor, const QModelIndex& index) const override;
-
-    // The open editor (null when none) and its cell.
-    FilteredLineEdit* openEditor() const { return m_editor; }
-    QModelIndex openIndex() const { return m_index; }
-    // Commits the open editor's text without closing it; false when none is open.
-    bool commitOpenEditor(QAbstractItemModel* model) const;
-
-signals:
-    // A cell's editor was shown: grid row (1-128) and column.
-    void editorShown(int gridRow, int column) const;
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
-
-private:
-    mutable QPointer<FilteredLineEdit> m_editor;
-    mutable QPersistentModelIndex m_index;
 };
 
 } // namespace kpt740

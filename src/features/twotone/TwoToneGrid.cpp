@@ -120,60 +120,26 @@ QWidget* TwoToneEntryDelegate::createEditor(QWidget* parent, const QStyleOptionV
     auto* editor = new FilteredLineEdit(name ? NameEditorCharacter : ToneEditorCharacter, parent);
     editor->setObjectName(name ? QStringLiteral("NameEditor") : QStringLiteral("ToneEditor"));
     editor->setMaxLength(name ? kNameEditorLength : kToneEditorLength);
-    editor->setAlignment(Qt::AlignCenter);
-    editor->setEnterMovesFocus(false);
-    m_editor = editor;
-    m_index = index;
-    emit editorShown(index.row() + 1, index.column());
-    return editor;
-}
-
-void TwoToneEntryDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
-    if (auto* edit = qobject_cast<FilteredLineEdit*>(editor)) {
-        edit->setText(index.data(Qt::EditRole).toString());
-        edit->selectAll();
-    }
-}
-
-void TwoToneEntryDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
-                                        const QModelIndex& index) const {
-    if (auto* edit = qobject_cast<FilteredLineEdit*>(editor)) {
-        model->setData(index, edit->text(), Qt::EditRole);
-    }
-}
-
-void TwoToneEntryDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) const {
-    if (editor == m_editor) {
-        m_editor = nullptr;
-        m_index = QPersistentModelIndex();
-    }
-    QStyledItemDelegate::destroyEditor(editor, index);
+    return opened(editor, index);
 }
 
 GridCell TwoToneEntryDelegate::openCell() const {
-    if (m_editor == nullptr || !m_index.isValid()) {
+    const QModelIndex index = openIndex();
+    if (openEditor() == nullptr || !index.isValid()) {
         return {};
     }
-    return {m_index.row() + 1, m_index.column()};
-}
-
-bool TwoToneEntryDelegate::commitOpenEditor(QAbstractItemModel* model) const {
-    if (m_editor == nullptr || !m_index.isValid()) {
-        return false;
-    }
-    setModelData(m_editor, model, m_index);
-    return true;
+    return {index.row() + 1, index.column()};
 }
 
 bool TwoToneEntryDelegate::eventFilter(QObject* object, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && object == m_editor) {
+    if (event->type() == QEvent::KeyPress && object == openEditor()) {
         const auto key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             const GridCell cell = openCell();
             const GridCell next =
                 cell.column == kNameColumn
                     ? CellAfterNameEditorEnter(cell)
-                    : CellAfterToneEditorEnter(cell, m_editor->text().toLatin1().toStdString());
+                    : CellAfterToneEditorEnter(cell, openEditor()->text().toLatin1().toStdString());
             // Entering the next cell commits this one.
             emit moveRequested(next.row, next.column);
             return true;

@@ -1,13 +1,10 @@
 #pragma once
 
-#include "app/FilteredLineEdit.h"
+#include "app/LineEditDelegate.h"
 #include "features/twotone/TwoToneRules.h"
 #include "features/twotone/TwoToneSettings.h"
 
 #include <QAbstractTableModel>
-#include <QPersistentModelIndex>
-#include <QPointer>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <array>
 
@@ -46,33 +43,22 @@ private:
 // The grid's two in-place editors: the tone editor (6 characters, digits and ".") over
 // columns 1 and 2 and the name editor (7 characters) over column 3. Enter asks the view to
 // move as the entry rules say. It remembers the editor it has open.
-class TwoToneEntryDelegate final : public QStyledItemDelegate {
+class TwoToneEntryDelegate final : public LineEditDelegate {
     Q_OBJECT
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using LineEditDelegate::LineEditDelegate;
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
-    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
-    void setModelData(QWidget* editor, QAbstractItemModel* model,
-                      const QModelIndex& index) const override;
-    void destroyEditor(QWidget* editor, const QModelIndex& index) const override;
 
-    FilteredLineEdit* openEditor() const { return m_editor; }
     // The cell of the open editor; row 0, column 0 when none is open.
     GridCell openCell() const;
-    bool commitOpenEditor(QAbstractItemModel* model) const;
 
 signals:
-    void editorShown(int gridRow, int column) const;
     void moveRequested(int gridRow, int column);
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
-
-private:
-    mutable QPointer<FilteredLineEdit> m_editor;
-    mutable QPersistentModelIndex m_index;
 };
 
 // The entry grid's view: entering a tone-2 or name cell of a row without a first tone lands
