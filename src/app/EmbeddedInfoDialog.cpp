@@ -113,7 +113,6 @@ EmbeddedInfoDialog::EmbeddedInfoDialog(const EmbeddedInfo& info, std::string pro
     m_descriptionLabel = new QLabel(this);
     m_descriptionLabel->setObjectName(QStringLiteral("LabelDescription"));
     m_descriptionLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    m_labels[9]->setAlignment(Qt::AlignRight | Qt::AlignBottom);
 
     const int gap = TwipsToPixels(this, kLabelGapTwips);
     const std::array<QWidget*, kColumnRows> columnBoxes{
@@ -169,6 +168,10 @@ void EmbeddedInfoDialog::localise() {
     }
     m_descriptionLabel->setText(BuiltIn(m_text, builtin::kDescription));
     m_descriptionLabel->setVisible(!m_descriptionLabel->text().isEmpty());
+    // The reason's caption sits on the second caption when there is one, else at the top of
+    // its box like every other caption.
+    m_labels[9]->setAlignment(
+        Qt::AlignRight | (m_descriptionLabel->text().isEmpty() ? Qt::AlignTop : Qt::AlignBottom));
     m_dealerFrame->setTitle(BuiltIn(m_text, builtin::kDealerInformation));
     SetCloseHelpCaptions(m_close, m_helpButton, m_text);
 }
