@@ -3,9 +3,12 @@
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -41,6 +44,22 @@ inline void WriteFile(const std::filesystem::path& path, const std::string& text
 inline std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// The texts of a list's items, in order.
+inline QStringList ItemTexts(const QComboBox* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) {
+        texts << list->itemText(i);
+    }
+    return texts;
+}
+
+// A left click on the button named `name` among the children of `window`.
+inline void ClickButton(QWidget& window, const char* name) {
+    auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(name));
+    ASSERT_NE(button, nullptr) << name;
+    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 // The program's own language files in `languageFolder`, for tests of what the real texts show.

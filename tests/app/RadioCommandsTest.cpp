@@ -93,13 +93,6 @@ protected:
         test::AppTest::TearDown();
     }
     std::string settingsPort() const { return context->settings.read("language", "comPort"); }
-    static QStringList items(const QComboBox* list) {
-        QStringList result;
-        for (int i = 0; i < list->count(); ++i) {
-            result << list->itemText(i);
-        }
-        return result;
-    }
 
     std::shared_ptr<ChangingPortLister> ports;
     std::unique_ptr<AppContext> context;
@@ -128,7 +121,7 @@ TEST_F(LinkDialogsTest, PortDialogSelectsTheCurrentPortOrTheFirst) {
         EXPECT_EQ(dialog.windowTitle(), E(1401));
         EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("LabelPort"))->text(), E(1402));
         EXPECT_EQ(dialog.findChild<QPushButton*>(QStringLiteral("CommandOK"))->text(), E(101));
-        EXPECT_EQ(items(dialog.portList()), c.items);
+        EXPECT_EQ(test::ItemTexts(dialog.portList()), c.items);
         EXPECT_EQ(dialog.portList()->currentIndex(), c.selected);
         EXPECT_EQ(dialog.PortID(), c.portId);
         EXPECT_TRUE(dialog.refreshTimer()->isActive());
@@ -145,7 +138,7 @@ TEST_F(LinkDialogsTest, PortDialogFollowsPortsThatComeAndGo) {
     // A port plugged in is listed at the next tick; the selection stays.
     ports->current = Ports({1, 4, 7});
     QTest::qWait(1300);
-    EXPECT_EQ(items(dialog.portList()), (QStringList{"COM1", "COM4", "COM7"}));
+    EXPECT_EQ(test::ItemTexts(dialog.portList()), (QStringList{"COM1", "COM4", "COM7"}));
     EXPECT_EQ(dialog.PortID(), 4);
 
     // The selected port pulled out: the first remaining one is selected.

@@ -59,17 +59,6 @@ protected:
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    static QStringList items(const QComboBox* box) {
-        QStringList result;
-        for (int i = 0; i < box->count(); ++i) {
-            result << box->itemText(i);
-        }
-        return result;
-    }
-    static void click(QWidget& dialog, const char* button) {
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QString::fromLatin1(button)),
-                          Qt::LeftButton);
-    }
 
     LanguageText text;
     AlertSettings settings;
@@ -83,11 +72,13 @@ TEST_F(AlertDialogTest, ListsHoldTheirItems) {
     EXPECT_EQ(dialog->windowTitle(), E(2600));
     EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("Label2610"))->text(), E(2610));
     EXPECT_EQ(dialog->findChild<QGroupBox*>(QStringLiteral("LoneWorkerFrame"))->title(), E(2612));
-    EXPECT_EQ(items(list(*dialog, "AlarmTypeList")),
+    EXPECT_EQ(test::ItemTexts(list(*dialog, "AlarmTypeList")),
               (QStringList{E(2630), E(2631), E(2632), E(2633)}));
-    EXPECT_EQ(items(list(*dialog, "IdCodeTypeList")), (QStringList{E(2436), "DTMF", "5Tone"}));
-    EXPECT_EQ(items(list(*dialog, "ChannelSelectionList")), (QStringList{E(2634), E(2635)}));
-    EXPECT_EQ(items(list(*dialog, "EmergencyChannelList")), (QStringList{"2", "11"}));
+    EXPECT_EQ(test::ItemTexts(list(*dialog, "IdCodeTypeList")),
+              (QStringList{E(2436), "DTMF", "5Tone"}));
+    EXPECT_EQ(test::ItemTexts(list(*dialog, "ChannelSelectionList")),
+              (QStringList{E(2634), E(2635)}));
+    EXPECT_EQ(test::ItemTexts(list(*dialog, "EmergencyChannelList")), (QStringList{"2", "11"}));
     EXPECT_EQ(list(*dialog, "AlarmTimeList")->count(), 255);
     auto* cycles = list(*dialog, "CyclesList");
     ASSERT_EQ(cycles->count(), 256);
@@ -113,7 +104,7 @@ TEST_F(AlertDialogTest, DefaultsShowTheFirstItemsAndOkStoresThem) {
     EXPECT_EQ(list(*dialog, "LoneWorkerTimeList")->currentText(), QStringLiteral("5"));
     EXPECT_FALSE(list(*dialog, "PreAlertTimeList")->isEnabled());
     EXPECT_FALSE(list(*dialog, "LoneWorkerTimeList")->isEnabled());
-    click(*dialog, "CommandOK");
+    test::ClickButton(*dialog, "CommandOK");
     const AlertSettings& stored = dialog->settings();
     EXPECT_EQ(stored.alarmTime, 1);
     EXPECT_EQ(stored.txTime, 1);
@@ -136,9 +127,9 @@ TEST_F(AlertDialogTest, DtmfIdentityCodesAreTheCodesWithDigits) {
         settings.idCodeNumber = c.stored;
         auto dialog = open();
         auto* codes = list(*dialog, "IdCodeList");
-        EXPECT_EQ(items(codes), (QStringList{"M2", "M7"}));
+        EXPECT_EQ(test::ItemTexts(codes), (QStringList{"M2", "M7"}));
         EXPECT_EQ(codes->currentText(), c.shown) << int{c.stored};
-        click(*dialog, "CommandOK");
+        test::ClickButton(*dialog, "CommandOK");
         EXPECT_EQ(dialog->settings().idCodeNumber, c.afterOk) << int{c.stored};
     }
 }
@@ -148,7 +139,7 @@ TEST_F(AlertDialogTest, WithoutDtmfCodesTheListIsEmptyAndOkStoresZero) {
     settings.idCodeNumber = 5;
     auto dialog = open();
     EXPECT_EQ(list(*dialog, "IdCodeList")->count(), 0);
-    click(*dialog, "CommandOK");
+    test::ClickButton(*dialog, "CommandOK");
     EXPECT_EQ(dialog->settings().idCodeNumber, 0);
 }
 
@@ -157,16 +148,16 @@ TEST_F(AlertDialogTest, FiveToneIdentityCodesAreTheCodesInUse) {
     settings.idCodeNumber = 42;
     {
         auto dialog = open();
-        EXPECT_EQ(items(list(*dialog, "IdCodeList")), QStringList{"0"});
-        click(*dialog, "CommandOK");
+        EXPECT_EQ(test::ItemTexts(list(*dialog, "IdCodeList")), QStringList{"0"});
+        test::ClickButton(*dialog, "CommandOK");
         EXPECT_EQ(dialog->settings().idCodeNumber, 0);
     }
     fiveTone.codes[4].isEmpty = 0;
     fiveTone.codes[42].isEmpty = 0;
     auto dialog = open();
-    EXPECT_EQ(items(list(*dialog, "IdCodeList")), (QStringList{"4", "42"}));
+    EXPECT_EQ(test::ItemTexts(list(*dialog, "IdCodeList")), (QStringList{"4", "42"}));
     EXPECT_EQ(list(*dialog, "IdCodeList")->currentText(), QStringLiteral("42"));
-    click(*dialog, "CommandOK");
+    test::ClickButton(*dialog, "CommandOK");
     EXPECT_EQ(dialog->settings().idCodeNumber, 42);
 }
 
@@ -181,11 +172,11 @@ TEST_F(AlertDialogTest, PickingACodeTypeRebuildsTheCodeList) {
     auto* codes = list(*dialog, "IdCodeList");
     EXPECT_EQ(codes->count(), 0);
     type->setCurrentIndex(1);
-    EXPECT_EQ(items(codes), (QStringList{"M1", "M10"}));
+    EXPECT_EQ(test::ItemTexts(codes), (QStringList{"M1", "M10"}));
     EXPECT_EQ(codes->currentText(), QStringLiteral("M10"));
     type->setCurrentIndex(2);
-    EXPECT_EQ(items(codes), QStringList{"7"});
-    click(*dialog, "CommandOK");
+    EXPECT_EQ(test::ItemTexts(codes), QStringList{"7"});
+    test::ClickButton(*dialog, "CommandOK");
     EXPECT_EQ(dialog->settings().idCodeType, kIdCodeFiveTone);
     EXPECT_EQ(dialog->settings().idCodeNumber, 7);
 
@@ -193,7 +184,7 @@ TEST_F(AlertDialogTest, PickingACodeTypeRebuildsTheCodeList) {
     list(*none, "IdCodeTypeList")->setCurrentIndex(1);
     list(*none, "IdCodeTypeList")->setCurrentIndex(0);
     EXPECT_EQ(list(*none, "IdCodeList")->count(), 0);
-    click(*none, "CommandOK");
+    test::ClickButton(*none, "CommandOK");
     EXPECT_EQ(none->settings().idCodeNumber, 0);
 }
 
@@ -225,14 +216,14 @@ TEST_F(AlertDialogTest, EmergencyChannelShowsTheStoredChannelOrTheLowest) {
     settings.emergencyChannel = 12;
     auto dialog = open();
     EXPECT_EQ(list(*dialog, "EmergencyChannelList")->currentText(), QStringLiteral("11"));
-    click(*dialog, "CommandOK");
+    test::ClickButton(*dialog, "CommandOK");
     EXPECT_EQ(dialog->settings().emergencyChannel, 12);
 
     ChannelTable noMemory;
     noMemory.put(UsedChannel(kPositionPA));
     AlertDialog empty(settings, noMemory, dtmf, fiveTone, text);
     EXPECT_EQ(list(empty, "EmergencyChannelList")->currentIndex(), -1);
-    click(empty, "CommandOK");
+    test::ClickButton(empty, "CommandOK");
     EXPECT_EQ(empty.settings().emergencyChannel, 0);
 }
 
@@ -248,7 +239,7 @@ TEST_F(AlertDialogTest, OutOfRangeValuesShowTheirFallbacks) {
     EXPECT_FALSE(dialog->findChild<QCheckBox*>(QStringLiteral("AutoDetectCheck"))->isChecked());
     EXPECT_EQ(list(*dialog, "PreAlertTimeList")->currentText(), QStringLiteral("1"));
     EXPECT_EQ(list(*dialog, "LoneWorkerTimeList")->currentText(), QStringLiteral("5"));
-    click(*dialog, "CommandOK");
+    test::ClickButton(*dialog, "CommandOK");
     EXPECT_TRUE(SameAlertSettings(dialog->settings(),
                                   AlertSettingsAsShown(settings, channels, IdentityCodeSources{})));
 }
@@ -257,7 +248,7 @@ TEST_F(AlertDialogTest, OkWithoutEditsKeepsAValidRecord) {
     giveDtmfDigits({4});
     settings = AlertSettings{2, kIdCodeDtmf, 4, 30, 200, 255, 1, 3, 17, 1, 254, 255};
     auto dialog = open();
-    click(*dialog, "CommandOK");
+    test::ClickButton(*dialog, "CommandOK");
     EXPECT_TRUE(SameAlertSettings(dialog->settings(), settings));
 }
 
@@ -288,7 +279,7 @@ protected:
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
             dialog->findChild<QComboBox*>(QStringLiteral("CyclesList"))->setCurrentIndex(9);
-            click(*dialog, button);
+            test::ClickButton(*dialog, button);
         });
     }
     std::unique_ptr<AppContext> context;

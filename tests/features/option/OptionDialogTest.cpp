@@ -63,17 +63,6 @@ protected:
     static QComboBox* list(QWidget& dialog, int i) {
         return list(dialog, QStringLiteral("List%1").arg(i));
     }
-    static QStringList items(const QComboBox* box) {
-        QStringList result;
-        for (int i = 0; i < box->count(); ++i) {
-            result << box->itemText(i);
-        }
-        return result;
-    }
-    static void click(QWidget& dialog, const char* button) {
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QString::fromLatin1(button)),
-                          Qt::LeftButton);
-    }
     static void showActive(QWidget& dialog) {
         dialog.show();
         dialog.activateWindow();
@@ -89,18 +78,20 @@ TEST_F(OptionDialogTest, ListsHoldTheirItemsAndOnlyTheDesignedOnesAreHidden) {
     auto dialog = open();
     EXPECT_EQ(dialog->windowTitle(), E(1701));
     EXPECT_EQ(dialog->findChild<QPushButton*>(QStringLiteral("CommandOK"))->text(), E(101));
-    EXPECT_EQ(items(list(*dialog, 0)), (QStringList{E(1750), E(1751), E(1752)}));
+    EXPECT_EQ(test::ItemTexts(list(*dialog, 0)), (QStringList{E(1750), E(1751), E(1752)}));
     EXPECT_EQ(list(*dialog, 3)->count(), 21);
     EXPECT_EQ(list(*dialog, 4)->count(), 26);
-    EXPECT_EQ(items(list(*dialog, 7)), (QStringList{"0s", "1s", "2s", "3s", "Always"}));
+    EXPECT_EQ(test::ItemTexts(list(*dialog, 7)), (QStringList{"0s", "1s", "2s", "3s", "Always"}));
     EXPECT_EQ(list(*dialog, 8)->itemText(31), QStringLiteral("32"));
-    EXPECT_EQ(items(list(*dialog, 9)), (QStringList{"1750Hz", "2100Hz", "1000Hz", "1450Hz"}));
+    EXPECT_EQ(test::ItemTexts(list(*dialog, 9)),
+              (QStringList{"1750Hz", "2100Hz", "1000Hz", "1450Hz"}));
     ASSERT_EQ(list(*dialog, 10)->count(), 31);
     EXPECT_EQ(list(*dialog, 10)->itemText(0), E(1755));
     EXPECT_EQ(list(*dialog, 10)->itemText(30), QStringLiteral("30E1782"));
-    EXPECT_EQ(items(list(*dialog, 15)), (QStringList{E(1755), "Repeater", "Busy"}));
-    EXPECT_EQ(items(list(*dialog, 16)), (QStringList{E(1755), E(3010), E(3011)}));
-    EXPECT_EQ(items(list(*dialog, QStringLiteral("ExtraList"))), (QStringList{E(1796), E(1797)}));
+    EXPECT_EQ(test::ItemTexts(list(*dialog, 15)), (QStringList{E(1755), "Repeater", "Busy"}));
+    EXPECT_EQ(test::ItemTexts(list(*dialog, 16)), (QStringList{E(1755), E(3010), E(3011)}));
+    EXPECT_EQ(test::ItemTexts(list(*dialog, QStringLiteral("ExtraList"))),
+              (QStringList{E(1796), E(1797)}));
 
     const std::set<int> hidden{4, 6, 7, 13, 15};
     for (int i = 0; i < OptionDialog::kListCount; ++i) {
@@ -131,7 +122,7 @@ TEST_F(OptionDialogTest, ChannelListComesFromTheChannelsInUse) {
     settings.channelIndex = 200;
     auto dialog = open();
     auto* channelList = list(*dialog, 2);
-    EXPECT_EQ(items(channelList), (QStringList{"2", "11", "PA"}));
+    EXPECT_EQ(test::ItemTexts(channelList), (QStringList{"2", "11", "PA"}));
     EXPECT_EQ(channelList->currentText(), QStringLiteral("PA"));
 
     channelList->setCurrentIndex(1);
@@ -141,14 +132,14 @@ TEST_F(OptionDialogTest, ChannelListComesFromTheChannelsInUse) {
 
     ChannelTable empty;
     OptionDialog none(settings, empty, text);
-    EXPECT_EQ(items(list(none, 2)), QStringList{"0"});
+    EXPECT_EQ(test::ItemTexts(list(none, 2)), QStringList{"0"});
 }
 
 TEST_F(OptionDialogTest, AChannelNotInUseShowsTheFirstItemAndIsKeptUntilChanged) {
     settings.channelIndex = 49; // channel 50 exists but is not in use
     auto dialog = open();
     EXPECT_EQ(list(*dialog, 2)->currentText(), QStringLiteral("2"));
-    click(*dialog, "CommandOK");
+    test::ClickButton(*dialog, "CommandOK");
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(dialog->settings().channelIndex, 49);
 }
@@ -164,7 +155,7 @@ TEST_F(OptionDialogTest, ValuesOutsideTheirListsShowTheFirstItemAndStayUnlessCha
     EXPECT_EQ(list(*dialog, 4)->currentIndex(), 0);
     EXPECT_EQ(list(*dialog, 15)->currentIndex(), 2);
     EXPECT_EQ(list(*dialog, 8)->currentIndex(), 0);
-    click(*dialog, "CommandOK");
+    test::ClickButton(*dialog, "CommandOK");
     EXPECT_EQ(dialog->settings().setting1705, 40);
     EXPECT_EQ(dialog->settings().setting1706, -3);
     EXPECT_EQ(dialog->settings().busyMode, 2);
@@ -172,7 +163,7 @@ TEST_F(OptionDialogTest, ValuesOutsideTheirListsShowTheFirstItemAndStayUnlessCha
 
     auto changed = open();
     list(*changed, 3)->setCurrentIndex(7);
-    click(*changed, "CommandOK");
+    test::ClickButton(*changed, "CommandOK");
     EXPECT_EQ(changed->settings().setting1705, 7);
 }
 
@@ -272,7 +263,7 @@ TEST_F(OptionDialogTest, WelcomeBoxesTakeOneCharacterEachAndMoveOn) {
     QTest::keyClicks(boxes[0], QStringLiteral("W"));
     EXPECT_EQ(boxes[0]->text(), QStringLiteral("W"));
 
-    click(*dialog, "CommandOK");
+    test::ClickButton(*dialog, "CommandOK");
     EXPECT_EQ(dialog->settings().welcomeText.raw(), std::string("Wi! Z  "));
 }
 
@@ -301,7 +292,7 @@ TEST_F(OptionDialogTest, PasswordBoxTakesSixDigitsAndFollowsTheEnableBox) {
     EXPECT_FALSE(password->isHidden());
 
     QTest::keyClicks(password, QStringLiteral("3"));
-    click(*dialog, "CommandOK");
+    test::ClickButton(*dialog, "CommandOK");
     EXPECT_EQ(dialog->settings().powerOnPasswordEnabled, 1);
     EXPECT_EQ(dialog->settings().powerOnPassword.raw(), std::string("123\0  ", 6));
 }
@@ -314,7 +305,7 @@ TEST_F(OptionDialogTest, ASixDigitPasswordIsStoredWithoutTerminator) {
     EXPECT_FALSE(password->isHidden());
     EXPECT_EQ(password->text(), QStringLiteral("123456"));
     EXPECT_EQ(password->maxLength(), 6);
-    click(*dialog, "CommandOK");
+    test::ClickButton(*dialog, "CommandOK");
     EXPECT_EQ(dialog->settings().powerOnPassword.raw(), std::string("123456"));
 }
 
@@ -345,7 +336,7 @@ TEST_F(OptionDialogTest, OkWithoutEditsKeepsTheRecord) {
     settings.powerOnPassword = std::string("42\0", 3);
     for (const OptionSettings& record : {DefaultOptionSettings(), settings}) {
         OptionDialog dialog(record, channels, text);
-        click(dialog, "CommandOK");
+        test::ClickButton(dialog, "CommandOK");
         EXPECT_TRUE(SameOptionSettings(dialog.settings(), record));
     }
 }
@@ -387,7 +378,7 @@ protected:
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
             dialog->findChild<QComboBox*>(QStringLiteral("List3"))->setCurrentIndex(5);
-            click(*dialog, button);
+            test::ClickButton(*dialog, button);
         });
     }
     std::unique_ptr<AppContext> context;

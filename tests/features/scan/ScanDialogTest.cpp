@@ -68,17 +68,6 @@ protected:
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    static QStringList items(const QComboBox* box) {
-        QStringList result;
-        for (int i = 0; i < box->count(); ++i) {
-            result << box->itemText(i);
-        }
-        return result;
-    }
-    static void click(QWidget& dialog, const char* button) {
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QString::fromLatin1(button)),
-                          Qt::LeftButton);
-    }
 
     LanguageText text;
     ScanSettings settings;
@@ -89,9 +78,9 @@ TEST_F(ScanDialogTest, ListsHoldTheirItems) {
     auto dialog = open();
     EXPECT_EQ(dialog->windowTitle(), E(2400));
     EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("Label2406"))->text(), E(2406));
-    EXPECT_EQ(items(list(*dialog, "ScanModeList")), (QStringList{E(2430), E(2431)}));
+    EXPECT_EQ(test::ItemTexts(list(*dialog, "ScanModeList")), (QStringList{E(2430), E(2431)}));
     EXPECT_EQ(
-        items(list(*dialog, "PriorityList")),
+        test::ItemTexts(list(*dialog, "PriorityList")),
         (QStringList{E(2430), E(2403) + "1", E(2403) + "2", E(2403) + "1 + " + E(2403) + "2"}));
     auto* lookBack = list(*dialog, "LookBackTimeAList");
     ASSERT_EQ(lookBack->count(), 46);
@@ -119,11 +108,11 @@ TEST_F(ScanDialogTest, PriorityChannelListsHoldTheMemoryChannelsAscending) {
     auto dialog = open();
     auto* list1 = list(*dialog, "PriorityChannel1List");
     auto* list2 = list(*dialog, "PriorityChannel2List");
-    EXPECT_EQ(items(list1), (QStringList{"2", "11"}));
-    EXPECT_EQ(items(list2), items(list1));
+    EXPECT_EQ(test::ItemTexts(list1), (QStringList{"2", "11"}));
+    EXPECT_EQ(test::ItemTexts(list2), test::ItemTexts(list1));
     EXPECT_EQ(list1->currentText(), QStringLiteral("11"));
     EXPECT_EQ(list2->currentText(), QStringLiteral("2"));
-    click(*dialog, "CommandOK");
+    test::ClickButton(*dialog, "CommandOK");
     EXPECT_EQ(dialog->settings().priority1Channel, 12);
     EXPECT_EQ(dialog->settings().priority2Channel, 3);
 
@@ -132,7 +121,7 @@ TEST_F(ScanDialogTest, PriorityChannelListsHoldTheMemoryChannelsAscending) {
     ScanDialog empty(settings, none, text);
     EXPECT_EQ(list(empty, "PriorityChannel1List")->count(), 0);
     EXPECT_EQ(list(empty, "PriorityChannel1List")->currentIndex(), -1);
-    click(empty, "CommandOK");
+    test::ClickButton(empty, "CommandOK");
     EXPECT_EQ(empty.settings().priority1Channel, 0);
     EXPECT_EQ(empty.settings().priority2Channel, 0);
 }
@@ -156,9 +145,9 @@ TEST_F(ScanDialogTest, RevertListFollowsEachPriorityPosition) {
             expected << FullRevert()[position];
         }
         auto* revert = list(*dialog, "RevertList");
-        EXPECT_EQ(items(revert), expected) << "priority " << c.priority;
+        EXPECT_EQ(test::ItemTexts(revert), expected) << "priority " << c.priority;
         EXPECT_EQ(revert->currentText(), FullRevert()[c.shown.back()]) << c.priority;
-        click(*dialog, "CommandOK");
+        test::ClickButton(*dialog, "CommandOK");
         EXPECT_EQ(dialog->settings().revertChannel, c.shown.back()) << c.priority;
     }
 }
@@ -168,7 +157,7 @@ TEST_F(ScanDialogTest, ARevertChoiceThePriorityDoesNotAllowShowsTheFirstChoice) 
     settings.revertChannel = 2;
     auto dialog = open();
     EXPECT_EQ(list(*dialog, "RevertList")->currentIndex(), 0);
-    click(*dialog, "CommandOK");
+    test::ClickButton(*dialog, "CommandOK");
     EXPECT_EQ(dialog->settings().revertChannel, 0);
 }
 
@@ -182,7 +171,7 @@ TEST_F(ScanDialogTest, PriorityThreeToOneResetsTheRevertChoice) {
     EXPECT_EQ(revert->count(), 6);
     EXPECT_EQ(revert->currentIndex(), 0);
     EXPECT_EQ(dialog->settings().revertChannel, 0);
-    click(*dialog, "CommandOK");
+    test::ClickButton(*dialog, "CommandOK");
     EXPECT_EQ(dialog->settings().priorityMode, 1);
     EXPECT_EQ(dialog->settings().revertChannel, 0);
 }
@@ -195,7 +184,7 @@ TEST_F(ScanDialogTest, AnAllowedRevertChoiceSurvivesAPriorityChange) {
     EXPECT_EQ(list(*dialog, "RevertList")->currentText(), FullRevert()[6]);
     list(*dialog, "RevertList")->setCurrentIndex(7);
     EXPECT_EQ(dialog->settings().revertChannel, 7);
-    click(*dialog, "CommandOK");
+    test::ClickButton(*dialog, "CommandOK");
     EXPECT_EQ(dialog->settings().revertChannel, 7);
 }
 
@@ -248,7 +237,7 @@ TEST_F(ScanDialogTest, OkStoresEveryPositionWithItsOffsetEvenWithScanningOff) {
     list(*dialog, "TxResumeDelayList")->setCurrentIndex(49);
     list(*dialog, "WaitTimeList")->setCurrentIndex(253);
     dialog->findChild<QCheckBox*>(QStringLiteral("ScanEntryToneCheck"))->setChecked(true);
-    click(*dialog, "CommandOK");
+    test::ClickButton(*dialog, "CommandOK");
     const ScanSettings& stored = dialog->settings();
     EXPECT_EQ(stored.scanMode, 0);
     EXPECT_EQ(stored.lookBackTimeA, 20);
@@ -268,7 +257,7 @@ TEST_F(ScanDialogTest, ValuesOutsideTheirListsAreStoredAsTheFirstItem) {
     settings.scanType = 7;
     auto dialog = open();
     EXPECT_EQ(list(*dialog, "LookBackTimeAList")->currentText(), QStringLiteral("0.5"));
-    click(*dialog, "CommandOK");
+    test::ClickButton(*dialog, "CommandOK");
     EXPECT_TRUE(SameScanSettings(dialog->settings(), ScanSettingsAsShown(settings, channels)));
     EXPECT_EQ(dialog->settings().priorityMode, 0);
     EXPECT_EQ(dialog->settings().lookBackTimeA, 5);
@@ -285,7 +274,7 @@ TEST_F(ScanDialogTest, OkWithoutEditsKeepsAValidRecord) {
     settings.priority1Group = 4; // never edited
     settings.scanEntryTone = 1;
     auto dialog = open();
-    click(*dialog, "CommandOK");
+    test::ClickButton(*dialog, "CommandOK");
     EXPECT_TRUE(SameScanSettings(dialog->settings(), settings));
 }
 
@@ -311,7 +300,7 @@ protected:
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
             dialog->findChild<QComboBox*>(QStringLiteral("LookBackTimeAList"))->setCurrentIndex(3);
-            click(*dialog, button);
+            test::ClickButton(*dialog, button);
         });
     }
     std::unique_ptr<AppContext> context;
