@@ -170,6 +170,15 @@ int PixelsToTwips(const QWidget* widget, int pixels) {
     return static_cast<int>(std::lround(static_cast<double>(pixels) * 1440.0 / dpi));
 }
 
+QStringList ListItems(const TextList& list) {
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(list.size()));
+    for (const std::string& item : list) {
+        items << QString::fromStdString(item);
+    }
+    return items;
+}
+
 std::vector<std::pair<QString, QString>>
 ShownRows(const std::vector<std::pair<QLabel*, QWidget*>>& rows, const LanguageText& text) {
     std::vector<std::pair<QString, QString>> items;

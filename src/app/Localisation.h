@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/Encodings.h"
 #include "core/Messages.h"
 
 #include <QString>
+#include <QStringList>
 #include <utility>
 #include <vector>
 
@@ -43,6 +45,9 @@ void LocaliseForm(QWidget* window, const LanguageText& text);
 void SetOkCancelCaptions(QAbstractButton* ok, QAbstractButton* cancel, const LanguageText& text);
 // CommandClose and CommandHelp from the built-in captions of the current language.
 void SetCloseHelpCaptions(QAbstractButton* close, QAbstractButton* help, const LanguageText& text);
+
+// The items of a list control, from their UTF-8 texts.
+QStringList ListItems(const TextList& list);
 
 // What a dialog shows, label -> shown text, for the printed report: visible lists and text
 // boxes give their label and current text, visible check boxes their caption and the built-in

@@ -31,10 +31,6 @@ constexpr std::array<PrintItem, 8> kPrintOrder{
     PrintItem::TwoTone,         PrintItem::FiveTone, PrintItem::Book,
     PrintItem::EmbeddedMessage, PrintItem::Alert};
 
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 std::vector<ReportPair> Pairs(const std::vector<std::pair<QString, QString>>& items) {
     std::vector<ReportPair> pairs;
     pairs.reserve(items.size());
@@ -76,7 +72,8 @@ ReportSection ChannelSection(AppContext& context, Prompter& prompter) {
             continue;
         }
         const ChannelDialog dialog(context, prompter, position);
-        std::vector<ReportPair> block{{channelLabel, FromStd(ChannelLabel(position))}};
+        std::vector<ReportPair> block{
+            {channelLabel, QString::fromStdString(ChannelLabel(position))}};
         for (const auto& [label, value] : dialog.shownItems()) {
             block.push_back({label, value});
         }
@@ -241,11 +238,11 @@ ReportHeader CollectReportHeader(const AppContext& context) {
     ReportHeader header;
     header.title = BuiltIn(context.text, builtin::kReportTitle);
     header.modelLabel = BuiltIn(context.text, builtin::kReportModel);
-    header.model = FromStd(workspace.identity.ModelText);
+    header.model = QString::fromStdString(workspace.identity.ModelText);
     header.bandLabel = BuiltIn(context.text, builtin::kReportBand);
-    header.band = FromStd(workspace.identity.BandText);
+    header.band = QString::fromStdString(workspace.identity.BandText);
     header.fileLabel = BuiltIn(context.text, builtin::kReportFile);
-    header.fileName = FromStd(workspace.ConfigFileName);
+    header.fileName = QString::fromStdString(workspace.ConfigFileName);
     return header;
 }
 

@@ -26,18 +26,6 @@ namespace {
 // Label right edge to list left edge.
 constexpr int kLabelGapTwips = 100;
 
-QString FromStd(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QStringList Items(const TextList& list) {
-    QStringList items;
-    for (const std::string& item : list) {
-        items << FromStd(item);
-    }
-    return items;
-}
-
 QString TextOr(const LanguageText& text, int id, const char* design) {
     const QString value = OtherText(text, id);
     return value.isEmpty() ? QString::fromUtf8(design) : value;
@@ -168,17 +156,17 @@ QComboBox* AlertDialog::addList(QGridLayout* grid, const char* name, int labelId
 
 void AlertDialog::fillLists() {
     const AlertTextLookup text = [this](int id) { return m_text.other(id); };
-    m_alarmType->addItems(Items(AlarmTypeItems(text)));
-    m_idCodeType->addItems(Items(IdCodeTypeItems(text)));
-    const QStringList seconds = Items(NumberItems(kAlarmSecondsFirst, kAlarmSecondsLast));
+    m_alarmType->addItems(ListItems(AlarmTypeItems(text)));
+    m_idCodeType->addItems(ListItems(IdCodeTypeItems(text)));
+    const QStringList seconds = ListItems(NumberItems(kAlarmSecondsFirst, kAlarmSecondsLast));
     m_alarmTime->addItems(seconds);
     m_txTime->addItems(seconds);
     m_rxTime->addItems(seconds);
-    m_channelSelection->addItems(Items(ChannelSelectionItems(text)));
-    m_emergencyChannel->addItems(Items(MemoryChannelItems(m_channels)));
-    m_cycles->addItems(Items(CyclesItems(text)));
-    m_preAlertTime->addItems(Items(NumberItems(kPreAlertFirst, kPreAlertLast)));
-    m_loneWorkerTime->addItems(Items(NumberItems(kLoneWorkerFirst, kLoneWorkerLast)));
+    m_channelSelection->addItems(ListItems(ChannelSelectionItems(text)));
+    m_emergencyChannel->addItems(ListItems(MemoryChannelItems(m_channels)));
+    m_cycles->addItems(ListItems(CyclesItems(text)));
+    m_preAlertTime->addItems(ListItems(NumberItems(kPreAlertFirst, kPreAlertLast)));
+    m_loneWorkerTime->addItems(ListItems(NumberItems(kLoneWorkerFirst, kLoneWorkerLast)));
 }
 
 void AlertDialog::showRecord() {
@@ -207,7 +195,7 @@ void AlertDialog::buildIdentityCodes(int codeType) {
     const IdentityCodeSources sources{m_dtmfCodeHasDigits, m_fiveToneCodeInUse};
     const TextList items = IdentityCodeItems(codeType, sources);
     m_idCode->clear();
-    m_idCode->addItems(Items(items));
+    m_idCode->addItems(ListItems(items));
     const auto selection = IdentityCodeSelection(items, codeType, m_copy.idCodeNumber);
     m_idCode->setCurrentIndex(selection ? static_cast<int>(*selection) : -1);
 }

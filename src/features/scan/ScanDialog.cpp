@@ -26,18 +26,6 @@ namespace {
 // Label right edge to list left edge.
 constexpr int kLabelGapTwips = 100;
 
-QString FromStd(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QStringList Items(const TextList& list) {
-    QStringList items;
-    for (const std::string& item : list) {
-        items << FromStd(item);
-    }
-    return items;
-}
-
 void SelectPosition(QComboBox* list, int value, int offset) {
     list->setCurrentIndex(ListPositionOf(value, offset, list->count()));
 }
@@ -163,17 +151,17 @@ QComboBox* ScanDialog::addList(const char* name, int labelId, const char* design
 
 void ScanDialog::fillLists() {
     const OtherTextLookup text = [this](int id) { return m_text.other(id); };
-    m_scanMode->addItems(Items(ScanModeItems(text)));
-    m_priority->addItems(Items(PriorityItems(text)));
-    const QStringList channels = Items(MemoryChannelItems(m_channels));
+    m_scanMode->addItems(ListItems(ScanModeItems(text)));
+    m_priority->addItems(ListItems(PriorityItems(text)));
+    const QStringList channels = ListItems(MemoryChannelItems(m_channels));
     m_priorityChannel1->addItems(channels);
     m_priorityChannel2->addItems(channels);
-    m_lookBackA->addItems(Items(LookBackTimeItems()));
-    m_lookBackB->addItems(Items(LookBackTimeItems()));
-    m_rxResume->addItems(Items(ResumeDelayItems()));
-    m_txResume->addItems(Items(ResumeDelayItems()));
-    m_scanType->addItems(Items(ScanTypeItems(text)));
-    m_waitTime->addItems(Items(WaitTimeItems()));
+    m_lookBackA->addItems(ListItems(LookBackTimeItems()));
+    m_lookBackB->addItems(ListItems(LookBackTimeItems()));
+    m_rxResume->addItems(ListItems(ResumeDelayItems()));
+    m_txResume->addItems(ListItems(ResumeDelayItems()));
+    m_scanType->addItems(ListItems(ScanTypeItems(text)));
+    m_waitTime->addItems(ListItems(WaitTimeItems()));
 }
 
 void ScanDialog::showRecord() {
@@ -206,7 +194,7 @@ void ScanDialog::InitRevertList() {
     m_revert->clear();
     m_revertPositions = kpt740::InitRevertList(priority);
     for (const std::uint8_t position : m_revertPositions) {
-        m_revert->addItem(FromStd(full[position]));
+        m_revert->addItem(QString::fromStdString(full[position]));
     }
     if (priority == 1 || priority == 3) {
         m_priorityChannel1->setEnabled(true);

@@ -44,14 +44,6 @@ constexpr int kGridMinimumTwips = 5000;
 constexpr int kVisibleRows = 12;
 constexpr std::array<char, 4> kToneBoxNames{'A', 'B', 'C', 'D'};
 
-QStringList Items(const TextList& list) {
-    QStringList items;
-    for (const auto& item : list) {
-        items << QString::fromStdString(item);
-    }
-    return items;
-}
-
 } // namespace
 
 TwoToneDialog::TwoToneDialog(AppContext& context, Prompter& /*prompter*/, QWidget* parent)
@@ -81,7 +73,7 @@ TwoToneDialog::TwoToneDialog(AppContext& context, Prompter& /*prompter*/, QWidge
     callsPage->setObjectName(QStringLiteral("PageCalls"));
     auto* callsForm = new QFormLayout;
     callsForm->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    const QStringList timeItems = Items(TwoToneTimeList());
+    const QStringList timeItems = ListItems(TwoToneTimeList());
     for (std::size_t i = 0; i < m_timeLists.size(); ++i) {
         m_timeLists[i] = new QComboBox;
         m_timeLists[i]->setObjectName(QStringLiteral("Time%1List").arg(i + 1));
@@ -89,10 +81,10 @@ TwoToneDialog::TwoToneDialog(AppContext& context, Prompter& /*prompter*/, QWidge
         addRow(callsForm, option(kTimeKeys[i]), m_timeLists[i]);
     }
     m_time4->setObjectName(QStringLiteral("Time4List"));
-    m_time4->addItems(Items(TwoToneTime4List()));
+    m_time4->addItems(ListItems(TwoToneTime4List()));
     addRow(callsForm, option(kTime4Key), m_time4);
     m_interval->setObjectName(QStringLiteral("IntervalList"));
-    m_interval->addItems(Items(TwoToneIntervalList()));
+    m_interval->addItems(ListItems(TwoToneIntervalList()));
     addRow(callsForm, option(kIntervalKey), m_interval);
     m_sideTone->setObjectName(QStringLiteral("SideTone"));
     m_sideTone->setText(option(kSideToneKey));
@@ -123,7 +115,7 @@ TwoToneDialog::TwoToneDialog(AppContext& context, Prompter& /*prompter*/, QWidge
     auto* codeForm = new QFormLayout(codePage);
     codeForm->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_format->setObjectName(QStringLiteral("FormatList"));
-    m_format->addItems(Items(TwoToneFormatList()));
+    m_format->addItems(ListItems(TwoToneFormatList()));
     addRow(codeForm, option(kFormatKey), m_format);
     m_response->setObjectName(QStringLiteral("ResponseList"));
     for (const int key : kResponseKeys) {
